@@ -1,0 +1,35 @@
+// The explicit stack the walk runs on, so that no directory depth can
+// overflow the call stack.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace zaltor {
+
+// Raised by popping an empty stack: a broken invariant, never handled.
+class Underflow {};
+
+class DirectoryStack {
+ public:
+  DirectoryStack() = default;
+  ~DirectoryStack();
+  DirectoryStack(const DirectoryStack&) = delete;
+  DirectoryStack& operator=(const DirectoryStack&) = delete;
+
+  void push(std::string path);
+  std::string pop();  // throws Underflow when empty
+  std::int32_t count() const { return size; }
+  bool empty() const { return head == nullptr; }
+
+ private:
+  struct Node {
+    std::string path;
+    std::unique_ptr<Node> next;
+  };
+  std::unique_ptr<Node> head;
+  std::int32_t size = 0;
+};
+
+}  // namespace zaltor

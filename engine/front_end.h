@@ -1,0 +1,68 @@
+// The front-end channel: the only way the engine reaches the user. The
+// dialog, the command line and the tests each implement FrontEnd; the engine
+// talks to whichever one activeDialog points at.
+#pragma once
+
+#include <mutex>
+
+namespace zaltor {
+
+// Message box styles and answers, with their Win32 values.
+constexpr unsigned kMbOk = 0x00;
+constexpr unsigned kMbRetryCancel = 0x05;
+constexpr unsigned kMbYesNo = 0x04;
+constexpr unsigned kMbIconHand = 0x10;
+constexpr unsigned kMbIconQuestion = 0x20;
+constexpr unsigned kMbIconInformation = 0x40;
+constexpr unsigned kStyleError = kMbIconHand;                     // 16
+constexpr unsigned kStyleErrorQuestion = kMbIconHand | kMbYesNo;  // 20
+constexpr unsigned kStyleStopQuestion = kMbIconQuestion | kMbYesNo;  // 36
+
+constexpr int kIdOk = 1;
+constexpr int kIdCancel = 2;
+constexpr int kIdRetry = 4;
+constexpr int kIdYes = 6;
+constexpr int kIdNo = 7;
+
+// Control ids the engine asks the front end to focus.
+constexpr int kControlDate = 1002;
+constexpr int kControlTime = 1007;
+constexpr int kControlSize = 1029;
+
+// The running flag both threads share, always read and written under its
+// mutex and never held while doing anything else.
+class SearchControl {
+ public:
+  void SetRunning(int value);
+  int SearchIsRunning();
+
+ private:
+  std::mutex mutex;
+  int running = 0;
+};
+
+class FrontEnd {
+ public:
+  virtual ~FrontEnd() = default;
+  // A message box with the program's caption; returns the answer code.
+  virtual int DialogMessageBox(const char* text, unsigned style) = 0;
+  virtual void SetStatusText(const char* text) = 0;
+  virtual void FocusControl(int controlId) = 0;
+
+  SearchControl searchControl;
+};
+
+// The one front end of the process; set by the front end's constructor.
+extern FrontEnd* activeDialog;
+
+// The channel operations as the engine calls them. A missing text shows
+// nothing (DialogMessageBox then answers 1); without an active front end the
+// box answers 1, the status and focus requests are dropped and the search is
+// not running.
+int DialogMessageBox(const char* text, unsigned style);
+void SetStatusText(const char* text);
+void FocusControl(int controlId);
+void SetRunning(int value);
+int SearchIsRunning();
+
+}  // namespace zaltor

@@ -1,0 +1,120 @@
+// The host services the engine and the dialog use, in the shape of the C
+// runtime file services the program was written against (_getcwd, _chdir,
+// _chdrive, _stat, _findfirst/_findnext/_findclose, _open/_read/_close,
+// fopen). Paths given to and returned by this interface are drive paths with
+// backslashes ("C:\docs\a.txt"); how drives map onto the host is the
+// implementation's business.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <ctime>
+#include <string>
+
+namespace zaltor {
+
+// Buffer size of a path or field text: 259 characters and the NUL.
+constexpr int kMaxPath = 260;
+
+// Attribute bits of a directory entry.
+constexpr unsigned kAttrReadOnly = 0x01;
+constexpr unsigned kAttrHidden = 0x02;
+constexpr unsigned kAttrSystem = 0x04;
+constexpr unsigned kAttrDirectory = 0x10;
+constexpr unsigned kAttrArchive = 0x20;
+
+// One directory entry, as _finddata_t carries it. Sizes are 64-bit so files
+// over 4 GiB keep their real size.
+struct FindData {
+  unsigned attrib = 0;
+  std::time_t timeCreate = 0;
+  std::time_t timeAccess = 0;
+  std::time_t timeWrite = 0;
+  std::uint64_t size = 0;
+  char name[kMaxPath] = {};
+};
+
+// What _stat reports that the engine uses.
+struct StatData {
+  bool isDirectory = false;
+  std::uint64_t size = 0;
+  std::time_t timeWrite = 0;
+};
+
+using FindHandle = std::intptr_t;
+constexpr FindHandle kFindFailed = -1;
+
+// Drive types as GetDriveTypeA reports them.
+constexpr unsigned kDriveUnknown = 0;
+constexpr unsigned kDriveNoRootDir = 1;
+constexpr unsigned kDriveRemovable = 2;
+constexpr unsigned kDriveFixed = 3;
+constexpr unsigned kDriveRemote = 4;
+constexpr unsigned kDriveCdrom = 5;
+constexpr unsigned kDriveRamDisk = 6;
+
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
+
+  // _getcwd: the current drive and directory ("C:\docs", a root "C:\") into
+  // buffer; nullptr when it cannot be read or does not fit in size bytes.
+  virtual char* GetCwd(char* buffer, int size) = 0;
+  // _chdir: 0 on success, -1 on failure. A path with a drive letter also
+  // makes that drive current.
+  virtual int ChDir(const char* path) = 0;
+  // _chdrive: drive 1 (A:) to 26 (Z:); 0 on success, -1 when the drive does
+  // not exist.
+  virtual int ChDrive(int drive) = 0;
+  // _getdrive: the current drive number, 1 to 26.
+  virtual int GetDrive() = 0;
+  // _stat: 0 on success, -1 when the path does not exist.
+  virtual int Stat(const char* path, StatData* out) = 0;
+  // _mkdir: 0 on success, -1 on failure.
+  virtual int MkDir(const char* path) = 0;
+
+  // _findfirst/_findnext/_findclose over the current directory (or the
+  // directory the pattern names), with the wildcard rules of the Windows
+  // enumeration, letters compared without regard to case.
+  virtual FindHandle FindFirst(const char* pattern, FindData* out) = 0;
+  virtual int FindNext(FindHandle handle, FindData* out) = 0;  // 0, or -1 at the end
+  virtual int FindClose(FindHandle handle) = 0;
+
+  // _open(path, _O_RDONLY | _O_BINARY): a descriptor, or -1. Only regular
+  // files open; nothing here ever blocks.
+  virtual int OpenRead(const char* path) = 0;
+  // _read: bytes read, 0 at the end, -1 on error.
+  virtual long Read(int fd, void* buffer, unsigned count) = 0;
+  virtual int Close(int fd) = 0;
+
+  // fopen(path, "w"): a text stream that writes this host's line end, or
+  // nullptr.
+  virtual std::FILE* OpenTextForWrite(const char* path) = 0;
+
+  // time(): the current time. localtime(): false when the time cannot be
+  // converted.
+  virtual std::time_t Now() = 0;
+  virtual bool LocalTime(std::time_t t, std::tm* out) = 0;
+
+  // GetLogicalDriveStringsA: "A:\", "C:\" ... each NUL-terminated, ended by
+  // an empty string, into buffer; returns the length written without the
+  // final NUL, or the size needed when the buffer is too small.
+  virtual unsigned GetLogicalDriveStrings(unsigned size, char* buffer) = 0;
+  // GetDriveTypeA on a root path such as "C:\".
+  virtual unsigned GetDriveType(const char* root) = 0;
+
+  // The host's own name for a drive path, for handing to other programs;
+  // empty when the path names no existing drive.
+  virtual std::string HostPath(const char* drivePath) = 0;
+  // The drive path that names a host path; empty when no drive holds it.
+  virtual std::string DrivePath(const char* hostPath) = 0;
+};
+
+// The process's file system: the real one of this host.
+FileSystem& HostFileSystem();
+
+// ctime(): "Wed Jan  2 02:03:55 1980\n", 24 characters and a line end,
+// from a broken-down local time.
+std::string CTimeText(const std::tm& local);
+
+}  // namespace zaltor
