@@ -1,0 +1,63 @@
+#include <compare>
+#include <cstdint>
+#include <cstring>
+#include <tuple>
+
+#include "engine/criteria/criterion_text.h"
+#include "engine/criteria/date_time.h"
+
+namespace zaltor {
+
+namespace {
+
+// Orders two calendar days: year, then month, then day.
+std::strong_ordering CompareDays(const std::tm* a, const std::tm* b) {
+  return std::tie(a->tm_year, a->tm_mon, a->tm_mday) <=>
+         std::tie(b->tm_year, b->tm_mon, b->tm_mday);
+}
+
+}  // namespace
+
+int ParseDateCriterion(char* text, DateTimeCriterion* record) {
+  *record = DateTimeCriterion{};
+  const char* date = ReadOperatorLetter(text, &record->dateOp);
+  const char* firstSlash = std::strchr(date, '/');
+  if (firstSlash == nullptr) return 1;
+  const char* secondSlash = std::strchr(firstSlash + 1, '/');
+  if (secondSlash == nullptr) return 1;
+
+  // Each part is a 16-bit quantity, so a huge year wraps and then fails.
+  int month = static_cast<std::int16_t>(ReadDecimal(date));
+  int day = static_cast<std::int16_t>(ReadDecimal(firstSlash + 1));
+  int year = static_cast<std::int16_t>(ReadDecimal(secondSlash + 1));
+  // Years are written in full; the day is not held against the month's
+  // length, so 02/31 is accepted and simply never equals a real date.
+  if (month < 1 || month > 12 || day < 1 || day > 31 || year < 1900) return 1;
+
+  record->time.tm_mday = day;
+  record->time.tm_mon = month - 1;
+  record->time.tm_year = year - 1900;
+  return 0;
+}
+
+int IsDateRangeValid(const std::tm* lower, const std::tm* upper) {
+  if (lower == nullptr || upper == nullptr) return 0;
+  return CompareDays(upper, lower) > 0 ? 1 : 0;
+}
+
+int MatchDate(const std::tm* localTime, const std::tm* lower,
+              const std::tm* upper, char op) {
+  if (localTime == nullptr || lower == nullptr) return 0;
+  std::strong_ordering order = CompareDays(localTime, lower);
+  switch (op) {
+    case '@': return order == 0 ? 1 : 0;
+    case 'A': return order > 0 ? 1 : 0;
+    case 'B': return order < 0 ? 1 : 0;
+    case 'R':
+      if (upper == nullptr) return 0;
+      return order >= 0 && CompareDays(localTime, upper) <= 0 ? 1 : 0;
+    default: return 0;
+  }
+}
+
+}  // namespace zaltor

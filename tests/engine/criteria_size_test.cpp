@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+
+#include "engine/criteria/size.h"
+
+namespace zaltor {
+namespace {
+
+struct ParsedSize {
+  int result;
+  std::uint64_t value;
+  std::int32_t code;
+};
+
+ParsedSize Parse(const char* text, std::int32_t code = 0) {
+  std::string buffer(text);
+  ParsedSize parsed{0, 12345, code};
+  parsed.result = ParseSizeCriterion(&parsed.value, &parsed.code, buffer.data());
+  EXPECT_EQ(buffer, text) << "the parser must leave its text as it was";
+  return parsed;
+}
+
+int Passes(const char* criterion, std::uint64_t size, const char* upper = nullptr) {
+  SearchRequest request;
+  ParsedSize from = Parse(criterion);
+  EXPECT_EQ(from.result, 1) << criterion;
+  request.sizeFrom = from.value;
+  request.sizeFromOp = from.code;
+  if (upper != nullptr) {
+    ParsedSize to = Parse(upper);
+    request.sizeTo = to.value;
+    request.sizeToOp = kSizeRange;
+  }
+  FindData entry;
+  entry.size = size;
+  return MatchSize(request, entry);
+}
+
+TEST(SizeCriterion, ReadsEveryKeywordInEitherCase) {
+  EXPECT_EQ(Parse("E:5").code, kSizeEqual);
+  EXPECT_EQ(Parse("g:5").code, kSizeGreater);
+  EXPECT_EQ(Parse("ge:5").code, kSizeGreaterEqual);
+  EXPECT_EQ(Parse("L:5").code, kSizeLess);
+  EXPECT_EQ(Parse("Le:5").code, kSizeLessEqual);
+  EXPECT_EQ(Parse("R:5").code, kSizeRange);
+}
+
+TEST(SizeCriterion, UnknownKeywordLeavesTheCodeAsItWas) {
+  ParsedSize unknown = Parse("X:5");
+  EXPECT_EQ(unknown.result, 1);
+  EXPECT_EQ(unknown.code, 0);
+  EXPECT_EQ(unknown.value, 5u);
+  EXPECT_EQ(Parse("GEE:5", kSizeLess).code, kSizeLess);
+  EXPECT_EQ(Parse(":5", kSizeLess).code, kSizeLess);
+}
+
+TEST(SizeCriterion, ReadsTheValueAfterAColonAsAtolDoes) {
+  EXPECT_EQ(Parse("E:1k").value, 1u);
+  EXPECT_EQ(Parse("E: 42 bytes").value, 42u);
+  EXPECT_EQ(Parse("E:").value, 0u);
+  EXPECT_EQ(Parse("E:+7").value, 7u);
+  EXPECT_EQ(Parse("E:-1").value, UINT64_MAX);
+  EXPECT_EQ(Parse("E:1:2").value, 1u);  // only the first colon separates
+}
+
+TEST(SizeCriterion, PlainNumberMeansEqualAndMustBeAllDigits) {
+  ParsedSize plain = Parse("1024");
+  EXPECT_EQ(plain.result, 1);
+  EXPECT_EQ(plain.code, kSizeEqual);
+  EXPECT_EQ(plain.value, 1024u);
+  ParsedSize empty = Parse("");
+  EXPECT_EQ(empty.result, 1);
+  EXPECT_EQ(empty.code, kSizeEqual);
+  EXPECT_EQ(empty.value, 0u);
+  for (const char* text : {"1k", " 1024", "-5", "+5", "10 24"}) {
+    EXPECT_EQ(Parse(text).result, 0) << text;
+  }
+}
+
+TEST(SizeCriterion, SizesAreSixtyFourBit) {
+  EXPECT_EQ(Parse("6000000000").value, 6000000000u);
+  EXPECT_EQ(Parse("18446744073709551617").value, 1u);  // accumulated modulo 2^64
+  EXPECT_EQ(Passes("G:4294967296", 5368709120u), 1);
+  EXPECT_EQ(Passes("G:4294967296", 4294967296u), 0);
+  EXPECT_EQ(Passes("4294967297", 1), 0);
+}
+
+TEST(SizeCriterion, ComparesBySizeCode) {
+  EXPECT_EQ(Passes("GE:1024", 1024), 1);
+  EXPECT_EQ(Passes("GE:1024", 1023), 0);
+  EXPECT_EQ(Passes("G:1024", 1024), 0);
+  EXPECT_EQ(Passes("G:1024", 1025), 1);
+  EXPECT_EQ(Passes("L:1024", 1023), 1);
+  EXPECT_EQ(Passes("L:1024", 1024), 0);
+  EXPECT_EQ(Passes("LE:1024", 1024), 1);
+  EXPECT_EQ(Passes("LE:1024", 1025), 0);
+  EXPECT_EQ(Passes("1024", 1024), 1);
+  EXPECT_EQ(Passes("1024", 1025), 0);
+}
+
+TEST(SizeCriterion, RangeIncludesBothEnds) {
+  EXPECT_EQ(Passes("R:100", 100, "200"), 1);
+  EXPECT_EQ(Passes("R:100", 200, "200"), 1);
+  EXPECT_EQ(Passes("R:100", 99, "200"), 0);
+  EXPECT_EQ(Passes("R:100", 201, "200"), 0);
+}
+
+TEST(SizeCriterion, NoOrUnknownCodePassesEveryEntry) {
+  EXPECT_EQ(Passes("X:5", 12345), 1);
+  SearchRequest request;
+  request.sizeFromOp = 9;
+  FindData entry;
+  entry.size = 3;
+  EXPECT_EQ(MatchSize(request, entry), 1);
+}
+
+}  // namespace
+}  // namespace zaltor
