@@ -1,0 +1,62 @@
+#include <cinttypes>
+#include <cstdio>
+#include <cstring>
+
+#include "engine/output/output_files.h"
+#include "engine/text_compare.h"
+
+namespace zaltor {
+
+namespace {
+
+// A directory as the listing compares it: without a final backslash unless
+// that backslash follows the drive's colon.
+std::string ListingKey(const char* directory) {
+  std::string key = directory;
+  if (key.size() >= 2 && key.back() == '\\' && key[key.size() - 2] != ':') key.pop_back();
+  return key;
+}
+
+}  // namespace
+
+int FormatEntryTime(SearchEngine& engine, std::time_t time, char* dateText, char* timeText) {
+  if (dateText == nullptr || timeText == nullptr) return 1;
+  std::tm local{};
+  if (!engine.fs.LocalTime(time, &local)) {
+    std::snprintf(dateText, kDateText, "--/--/----");
+    std::snprintf(timeText, kTimeText, "--:---");
+    return 0;
+  }
+  std::snprintf(dateText, kDateText, "%-2.2d/%-2.2d/%-2.2d", local.tm_mon + 1, local.tm_mday,
+                local.tm_year + 1900);
+  int hour = local.tm_hour;
+  char half = 'a';
+  if (hour >= 12) {
+    half = 'p';
+    if (hour > 12) hour -= 12;
+  }
+  std::snprintf(timeText, kTimeText, "%-2.2d:%-2.2d%c", hour, local.tm_min, half);
+  return 0;
+}
+
+int ListEntry(SearchEngine& engine, const char* directory, const char* name) {
+  if (name == nullptr) return 1;
+  std::FILE* out = engine.request.resultFile;
+  if (directory != nullptr) {
+    std::string key = ListingKey(directory);
+    if (StrICmp(key.c_str(), engine.lastListedDirectory) != 0) {
+      std::snprintf(engine.lastListedDirectory, sizeof engine.lastListedDirectory, "%s", key.c_str());
+      std::fprintf(out, "\n Directory of \"%s\"\n", directory);
+      std::fprintf(out, "%-10s %-6s %-15s %s\n", "DATE", "TIME", "SIZE (bytes)", "FILE NAME");
+      std::fprintf(out, "%-10s %-6s %-15s %s\n", "----------", "------", "------------", "---------");
+    }
+  }
+  char dateText[kDateText];
+  char timeText[kTimeText];
+  FormatEntryTime(engine, engine.currentEntry.timeWrite, dateText, timeText);
+  std::fprintf(out, "%-8s %-6s %-15" PRIu64 " %s\n", dateText, timeText, engine.currentEntry.size,
+               QuoteName(name).c_str());
+  return 0;
+}
+
+}  // namespace zaltor

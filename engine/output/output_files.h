@@ -1,0 +1,45 @@
+// The writers of the result file and the batch file.
+#pragma once
+
+#include <ctime>
+#include <string>
+
+#include "engine/search_engine.h"
+
+namespace zaltor {
+
+// Version text written into both headers.
+inline constexpr char kVersionText[] = "V3.2.1";
+
+// A name or directory that holds a blank is written inside double quotes.
+bool NeedsQuotes(const char* text);
+std::string QuoteName(const char* text);
+
+void WriteResultHeader(SearchEngine& engine);
+void WriteBatchHeader(SearchEngine& engine);
+
+// "SET" lines for the "+"-separated assignments of value: 1 on success (also
+// when already written in this run), 2 on a missing value or a rejected
+// assignment.
+int WriteEnvironmentLines(SearchEngine& engine, const char* value);
+
+// "Illegal value ..." for a criterion field, then the focus to its control.
+void ReportFieldError(const char* valueText, const char* label, int controlId);
+
+// Text buffers of FormatEntryTime: "01/05/2003" and "02:07p".
+constexpr int kDateText = 11;
+constexpr int kTimeText = 7;
+
+// Listing block header (when the directory changes) and listing line of the
+// current entry: 0, or 1 when name is missing.
+int ListEntry(SearchEngine& engine, const char* directory, const char* name);
+// 0, or 1 when a text buffer is missing.
+int FormatEntryTime(SearchEngine& engine, std::time_t time, char* dateText, char* timeText);
+
+// The template with every "%f"-like token replaced, in the engine's
+// substitution buffer; nullptr when an argument is missing or the template
+// does not hold the token.
+const char* SubstituteToken(SearchEngine& engine, const char* templ, const char* token,
+                            const char* replacement);
+
+}  // namespace zaltor

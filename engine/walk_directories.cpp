@@ -1,0 +1,139 @@
+#include "engine/walk_directories.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "engine/front_end.h"
+#include "engine/messages.h"
+#include "engine/output/actions.h"
+#include "engine/scan_directory.h"
+
+namespace zaltor {
+
+namespace {
+
+std::string ChildPath(const char* path, const char* name) {
+  std::string child = path;
+  if (child.empty() || child.back() != '\\') child += '\\';
+  child += name;
+  return child;
+}
+
+// Phase 1: visit every pending directory, listing its subdirectories before
+// scanning its files. Returns false when the walk ends early.
+bool VisitDirectories(SearchEngine& engine, int& result) {
+  SearchRequest& request = engine.request;
+  while (!engine.pendingDirs.empty()) {
+    std::string dir = engine.pendingDirs.pop();
+    engine.visitedDirs.push(dir);
+    result = EnterDirectory(engine, dir.c_str());
+    if (result == 6) continue;
+    if (result == 2) return false;
+    if (engine.flags.recurseSubdirs) {
+      int found = ListSubdirectories(engine, engine.pendingDirs, dir.c_str());
+      if (engine.flags.verbose) {
+        std::fprintf(request.resultFile, "\n%ld sub-directories found in \"%s\".\n",
+                     static_cast<long>(found), dir.c_str());
+      }
+    }
+    const std::int32_t filesBefore = request.filesFound;
+    ShowStatus("Searching directory \"%s\"...", dir.c_str());
+    if (!SearchIsRunning()) {
+      engine.flags.aborted = 1;
+      return false;
+    }
+    ScanDirectory(&engine);
+    if (!SearchIsRunning()) {
+      engine.flags.aborted = 1;
+      return false;
+    }
+    if (engine.flags.verbose) {
+      std::fprintf(request.resultFile, "%ld files found in \"%s\" that match search critera.\n",
+                   static_cast<long>(request.filesFound - filesBefore), dir.c_str());
+    }
+  }
+  request.dirsVisited += engine.visitedDirs.count();
+  return true;
+}
+
+// The directory a visited path's command runs in: its parent, or the drive
+// root for a directory at the top of a drive.
+std::string ParentDirectory(const std::string& path, std::size_t lastSlash) {
+  if (lastSlash > 0 && path[lastSlash - 1] == ':') return path.substr(0, lastSlash + 1);
+  return path.substr(0, lastSlash);
+}
+
+// Phase 2: the directory commands, in the reverse of the visiting order.
+void ApplyDirectoryCommands(SearchEngine& engine, int& result) {
+  SearchRequest& request = engine.request;
+  bool headerWritten = false;
+  for (std::int32_t remaining = engine.visitedDirs.count(); remaining > 0; --remaining) {
+    std::string path = engine.visitedDirs.pop();
+    std::size_t lastSlash = path.rfind('\\');
+    if (path.find(':') == std::string::npos || lastSlash == std::string::npos ||
+        lastSlash + 1 == path.size()) {
+      continue;
+    }
+    result = EnterDirectory(engine, ParentDirectory(path, lastSlash).c_str());
+    if (result == 2) return;
+    if (engine.flags.stepExecution && request.batchFile == nullptr && AskStop() == kIdYes) {
+      result = 2;
+      return;
+    }
+    if (!SearchIsRunning()) {
+      engine.flags.aborted = 1;
+      return;
+    }
+    if (!headerWritten && request.resultFile != nullptr) {
+      std::fputs("\n\fAll sub-directories found/visited\n", request.resultFile);
+      std::fputs("----------------------------------\n", request.resultFile);
+      headerWritten = true;
+    }
+    ApplyDirCommand(engine, path.c_str());
+    if (!SearchIsRunning()) {
+      engine.flags.aborted = 1;
+      return;
+    }
+  }
+}
+
+}  // namespace
+
+int ListSubdirectories(SearchEngine& engine, DirectoryStack& stack, const char* path) {
+  FindData entry;
+  FindHandle handle = engine.fs.FindFirst("*.*", &entry);
+  if (handle == kFindFailed) return 0;
+  int count = 0;
+  do {
+    if (!(entry.attrib & kAttrDirectory) || entry.name[0] == '.') continue;
+    std::string child = ChildPath(path, entry.name);
+    if (child.size() >= static_cast<std::size_t>(kMaxPath)) {
+      ReportError(engine.request.resultFile, "Path '%s' is too long to be searched.\n",
+                  child.c_str());
+      continue;
+    }
+    stack.push(std::move(child));
+    ++count;
+  } while (engine.fs.FindNext(handle, &entry) == 0);
+  engine.fs.FindClose(handle);
+  return count;
+}
+
+void ReleaseDirectoryStacks(SearchEngine& engine) {
+  while (!engine.pendingDirs.empty()) engine.pendingDirs.pop();
+  while (!engine.visitedDirs.empty()) engine.visitedDirs.pop();
+}
+
+int WalkDirectories(SearchEngine& engine) {
+  int result = 1;
+  if (VisitDirectories(engine, result) && engine.flags.recurseSubdirs &&
+      engine.request.dirCommand[0] != '\0' && engine.visitedDirs.count() > 0) {
+    ApplyDirectoryCommands(engine, result);
+  }
+  ShowStatus("Please wait while cleaning up.  This can take a couple minutes...");
+  ReleaseDirectoryStacks(engine);
+  return result;
+}
+
+}  // namespace zaltor

@@ -1,0 +1,100 @@
+// zaltor-cli as a user runs it: flags, questions on standard input, status
+// lines, exit codes.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "cli/console_front_end.h"
+#include "support/temp_tree.h"
+
+namespace zaltor::testing {
+namespace {
+
+struct CliRun {
+  int exitCode = -1;
+  std::string out;
+  std::string err;
+};
+
+std::string Quote(const std::string& text) {
+  std::string quoted = "'";
+  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
+// Runs zaltor-cli with C: mapped to the tree and the given standard input.
+CliRun RunCli(const TempTree& tree, const std::vector<std::string>& args, const std::string& input = "") {
+  TempTree io;
+  io.File("in", input);
+  std::string command = "cd " + Quote(tree.root()) + " && ZALTOR_DRIVES=" + Quote("C=" + tree.root()) +
+                        " TZ=UTC " + Quote(ZALTOR_CLI_PATH);
+  for (const std::string& arg : args) command += " " + Quote(arg);
+  command += " <" + Quote(io.Path("in")) + " >" + Quote(io.Path("out")) + " 2>" + Quote(io.Path("err"));
+  CliRun run;
+  int status = std::system(command.c_str());
+  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  run.out = io.Read("out");
+  run.err = io.Read("err");
+  return run;
+}
+
+TEST(CliTest, ResultGoesToStandardOutputByDefault) {
+  TempTree tree;
+  tree.File("src/a.cpp", "// TODO\n");
+  tree.File("src/b.cpp", "done\n");
+  CliRun run = RunCli(tree, {"/fp", "C:\\src\\*.cpp", "/sp", "todo"});
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_NE(run.out.find("\nC:\\src\\a.cpp\n"), std::string::npos) << run.out;
+  EXPECT_EQ(run.out.find("b.cpp"), std::string::npos);
+  EXPECT_NE(run.out.find("A total of 1 files found based on criteria specified.\n"), std::string::npos);
+  EXPECT_EQ(run.err, "");
+}
+
+TEST(CliTest, StatusFlagWritesEveryStatusTextAsALine) {
+  TempTree tree;
+  tree.Dir("src");
+  CliRun run = RunCli(tree, {"--status", "/fp", "C:\\src\\*.cpp"});
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_NE(run.err.find("status: Searching directory \"C:\\src\"...\n"), std::string::npos) << run.err;
+}
+
+TEST(CliTest, AnswersComeFromStandardInputAndDecideTheExitCode) {
+  TempTree tree;
+  tree.Dir("top");
+  CliRun stopped = RunCli(tree, {"/fp", "C:\\none\\*.x"});
+  EXPECT_EQ(stopped.exitCode, 2);
+  EXPECT_EQ(stopped.err, "Directory specified in file pattern does not exist!\n");
+
+  tree.File("top/a.txt");
+  tree.File("top/b.txt");
+  CliRun asked = RunCli(tree, {"/fp", "C:\\top\\*.txt", "/se"}, "no\nYES\n");
+  EXPECT_EQ(asked.exitCode, 0);
+  EXPECT_EQ(asked.err, "Stop searching for file(s)?\nStop searching for file(s)?\n");
+  EXPECT_NE(asked.out.find("C:\\top\\a.txt\n"), std::string::npos);
+  EXPECT_EQ(asked.out.find("C:\\top\\b.txt\n"), std::string::npos);
+}
+
+TEST(CliTest, OwnFlagsEndAtDoubleDashAndUnknownOnesAreRefused) {
+  TempTree tree;
+  CliRun help = RunCli(tree, {"--help"});
+  EXPECT_EQ(help.exitCode, 0);
+  EXPECT_NE(help.out.find("/fpattern"), std::string::npos);
+  CliRun unknown = RunCli(tree, {"--bogus"});
+  EXPECT_EQ(unknown.exitCode, 2);
+  CliRun dashed = RunCli(tree, {"--", "--status"});
+  EXPECT_EQ(dashed.err.substr(0, 26), "Unknown option '--status'.");
+}
+
+TEST(AnswerFromLineTest, UnclearAnswersLetTheSearchGoOn) {
+  EXPECT_EQ(AnswerFromLine("y\n", 36), kIdYes);
+  EXPECT_EQ(AnswerFromLine(" No \n", 20), kIdNo);
+  EXPECT_EQ(AnswerFromLine("maybe\n", 20), kIdYes);
+  EXPECT_EQ(AnswerFromLine("maybe\n", 36), kIdNo);
+  EXPECT_EQ(AnswerFromLine(nullptr, 20), kIdYes);
+  EXPECT_EQ(AnswerFromLine(nullptr, 36), kIdNo);
+}
+
+}  // namespace
+}  // namespace zaltor::testing

@@ -1,0 +1,64 @@
+// A FileSystem that forwards to another one, for tests that fix the clock or
+// make single calls fail.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "platform/file_system.h"
+
+namespace zaltor::testing {
+
+class ProxyFileSystem : public FileSystem {
+ public:
+  explicit ProxyFileSystem(FileSystem& inner) : inner(inner) {}
+
+  // 0 means: ask the real clock.
+  std::time_t fixedNow = 0;
+  // Called before the forwarded call; returning true makes the call fail.
+  std::function<bool(const char* path)> failChDir;
+  std::function<bool(const char* path)> failOpenText;
+  std::function<bool()> failGetCwd;
+  std::function<bool(int drive)> failChDrive;
+
+  char* GetCwd(char* buffer, int size) override {
+    if (failGetCwd && failGetCwd()) return nullptr;
+    return inner.GetCwd(buffer, size);
+  }
+  int ChDir(const char* path) override {
+    if (failChDir && failChDir(path)) return -1;
+    return inner.ChDir(path);
+  }
+  int ChDrive(int drive) override {
+    if (failChDrive && failChDrive(drive)) return -1;
+    return inner.ChDrive(drive);
+  }
+  int GetDrive() override { return inner.GetDrive(); }
+  int Stat(const char* path, StatData* out) override { return inner.Stat(path, out); }
+  int MkDir(const char* path) override { return inner.MkDir(path); }
+  FindHandle FindFirst(const char* pattern, FindData* out) override {
+    return inner.FindFirst(pattern, out);
+  }
+  int FindNext(FindHandle handle, FindData* out) override { return inner.FindNext(handle, out); }
+  int FindClose(FindHandle handle) override { return inner.FindClose(handle); }
+  int OpenRead(const char* path) override { return inner.OpenRead(path); }
+  long Read(int fd, void* buffer, unsigned count) override { return inner.Read(fd, buffer, count); }
+  int Close(int fd) override { return inner.Close(fd); }
+  std::FILE* OpenTextForWrite(const char* path) override {
+    if (failOpenText && failOpenText(path)) return nullptr;
+    return inner.OpenTextForWrite(path);
+  }
+  std::time_t Now() override { return fixedNow != 0 ? fixedNow : inner.Now(); }
+  bool LocalTime(std::time_t t, std::tm* out) override { return inner.LocalTime(t, out); }
+  unsigned GetLogicalDriveStrings(unsigned size, char* buffer) override {
+    return inner.GetLogicalDriveStrings(size, buffer);
+  }
+  unsigned GetDriveType(const char* root) override { return inner.GetDriveType(root); }
+  std::string HostPath(const char* drivePath) override { return inner.HostPath(drivePath); }
+  std::string DrivePath(const char* hostPath) override { return inner.DrivePath(hostPath); }
+
+ private:
+  FileSystem& inner;
+};
+
+}  // namespace zaltor::testing
