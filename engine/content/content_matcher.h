@@ -1,0 +1,46 @@
+// Finds a byte string in a stream that arrives in chunks, ASCII letters
+// compared without regard to case and every other byte exactly.
+//
+// Where nothing is partly matched, the scan jumps with memchr to the next
+// place that holds the needle's rarest byte (in either case) and checks one
+// more needle byte there before stepping; from there a Knuth-Morris-Pratt
+// automaton carries any partial match, across chunk boundaries too. Each
+// byte of the stream is stepped through at most once and each memchr scan
+// starts past the last one, so the work stays linear in the stream's length
+// however the needle and the text repeat.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace zaltor {
+
+class ContentMatcher {
+ public:
+  // needle need not be terminated and may hold zeros; a length of 0 (or
+  // less) is found as soon as any byte arrives.
+  ContentMatcher(const char* needle, std::int32_t length);
+
+  // Scans the next chunk of the stream. Returns true once an occurrence has
+  // been seen, in this chunk or an earlier one; later chunks are then
+  // ignored.
+  bool Feed(const char* chunk, std::size_t size);
+  bool found() const { return found_; }
+
+ private:
+  std::size_t Step(std::size_t matched, unsigned char byte) const;
+
+  std::vector<unsigned char> needle_;  // upper-cased
+  // fallback_[i]: length of the longest proper prefix of needle_ that is
+  // also a suffix of its first i + 1 bytes.
+  std::vector<std::size_t> fallback_;
+  std::size_t anchor_ = 0;  // offset of the rarest needle byte
+  std::size_t check_ = 0;   // offset of the next rarest, tested at each anchor
+  unsigned char anchorLower_ = 0;
+  unsigned char anchorUpper_ = 0;
+  std::size_t matched_ = 0;  // needle bytes matched at the end of the stream so far
+  bool found_ = false;
+};
+
+}  // namespace zaltor

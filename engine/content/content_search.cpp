@@ -1,0 +1,21 @@
+#include "engine/content/content_search.h"
+
+#include "engine/content/content_matcher.h"
+
+namespace zaltor {
+
+int SearchFileContent(FileSystem& fs, const char* path, const char* bytes, std::int32_t length) {
+  int fd = fs.OpenRead(path);
+  if (fd < 0) return 0;
+  ContentMatcher matcher(bytes, length);
+  char buffer[kContentReadSize];
+  for (;;) {
+    long count = fs.Read(fd, buffer, kContentReadSize);
+    if (count <= 0) break;
+    if (matcher.Feed(buffer, static_cast<std::size_t>(count))) break;
+  }
+  fs.Close(fd);
+  return matcher.found() ? 1 : 0;
+}
+
+}  // namespace zaltor

@@ -1,0 +1,20 @@
+// The content criterion: does a file contain a byte string?
+#pragma once
+
+#include <cstdint>
+
+#include "platform/file_system.h"
+
+namespace zaltor {
+
+// Bytes asked of each read of the file.
+constexpr unsigned kContentReadSize = 8192;
+
+// 1 when the file at path contains the length bytes (ASCII letters
+// compared without regard to case); 0 when it does not, cannot be opened or
+// fails to read before an occurrence turns up. The file is read front to
+// back and no further than the first occurrence; a length of 0 is found in
+// any file that yields a byte.
+int SearchFileContent(FileSystem& fs, const char* path, const char* bytes, std::int32_t length);
+
+}  // namespace zaltor

@@ -1,0 +1,94 @@
+#include "engine/match_entry.h"
+
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+
+#include "engine/content/content_search.h"
+#include "engine/criteria/attributes.h"
+#include "engine/criteria/date_time.h"
+#include "engine/criteria/size.h"
+#include "engine/text_compare.h"
+
+namespace zaltor {
+
+namespace {
+
+char FoldLetter(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+// '*' any run of characters (none included), '?' any one character, letters
+// compared without regard to case. On a mismatch the scan returns to just
+// after the last '*' and lets that star take one more character.
+bool WildcardMatches(const char* pattern, const char* text) {
+  const char* star = nullptr;
+  const char* resume = nullptr;
+  while (*text != '\0') {
+    if (*pattern == '*') {
+      star = pattern++;
+      resume = text;
+    } else if (*pattern == '?' || (*pattern != '\0' && FoldLetter(*pattern) == FoldLetter(*text))) {
+      ++pattern;
+      ++text;
+    } else if (star != nullptr) {
+      pattern = star + 1;
+      text = ++resume;
+    } else {
+      return false;
+    }
+  }
+  while (*pattern == '*') ++pattern;
+  return *pattern == '\0';
+}
+
+// The enumeration lets through more than the pattern's extension says (on
+// Windows "*.htm" also returns "page.html" through its short-name alias), so
+// the text after the entry's first dot is held against the pattern's again.
+bool ExtensionPasses(const char* namePattern, const char* name) {
+  const char* patternDot = std::strchr(namePattern, '.');
+  if (patternDot == nullptr) return true;
+  const char* nameDot = std::strchr(name, '.');
+  if (nameDot == nullptr) return true;
+  const char* patternExtension = patternDot + 1;
+  const char* entryExtension = nameDot + 1;
+  // Without a star the extensions must be equal: a '?' only equals a '?'.
+  if (std::strchr(patternExtension, '*') == nullptr) {
+    return StrICmp(entryExtension, patternExtension) == 0;
+  }
+  return *entryExtension == '\0' || WildcardMatches(patternExtension, entryExtension);
+}
+
+// Runs one of the time tests on the entry's local last-write time; a time
+// that cannot be converted fails the test.
+int MatchWriteTime(SearchEngine& engine, const FindData& entry, char op,
+                   int (*test)(const std::tm*, const std::tm*, const std::tm*, char)) {
+  std::tm local = {};
+  if (!engine.fs.LocalTime(entry.timeWrite, &local)) return 0;
+  const SearchRequest& request = engine.request;
+  const std::tm* upper = op == 'R' ? &request.dateTimeTo.time : nullptr;
+  return test(&local, &request.dateTimeFrom.time, upper, op);
+}
+
+}  // namespace
+
+int MatchEntry(SearchEngine& engine, const FindData& entry, const char* directory) {
+  const SearchRequest& request = engine.request;
+  if (!ExtensionPasses(request.namePattern, entry.name)) return 0;
+  if (request.exactName[0] != '\0' && StrICmp(entry.name, request.exactName) != 0) return 0;
+  if (!MatchAttributes(request, entry)) return 0;
+  if (!MatchSize(request, entry)) return 0;
+  char timeOp = request.dateTimeFrom.timeOp;
+  if (timeOp != 0 && !MatchWriteTime(engine, entry, timeOp, MatchTimeOfDay)) return 0;
+  char dateOp = request.dateTimeFrom.dateOp;
+  if (dateOp != 0 && !MatchWriteTime(engine, entry, dateOp, MatchDate)) return 0;
+  if (request.contentBytes == nullptr) return 1;
+
+  // A root directory ends in its backslash, which gives two in a row here;
+  // the file system accepts that. A path over 259 characters cannot name a
+  // file this program opens, so it does not match.
+  char path[kMaxPath];
+  int length = std::snprintf(path, sizeof path, "%s\\%s", directory, entry.name);
+  if (length < 0 || length >= kMaxPath) return 0;
+  return SearchFileContent(engine.fs, path, request.contentBytes, request.contentLength);
+}
+
+}  // namespace zaltor

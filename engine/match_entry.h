@@ -1,0 +1,15 @@
+// Decides whether one enumerated directory entry is a match of the search.
+#pragma once
+
+#include "engine/search_engine.h"
+#include "platform/file_system.h"
+
+namespace zaltor {
+
+// 1 when the entry passes, in this order: the extension re-check against
+// namePattern, the exact name, the attribute, size, time-of-day and date
+// criteria, and last, when a content text is given, the search of the file
+// at directory + '\' + name. 0 at the first step that fails.
+int MatchEntry(SearchEngine& engine, const FindData& entry, const char* directory);
+
+}  // namespace zaltor
