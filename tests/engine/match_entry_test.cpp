@@ -1,0 +1,187 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "engine/match_entry.h"
+#include "in_memory_file_system.h"
+
+namespace zaltor {
+namespace {
+
+using testing::InMemoryFileSystem;
+
+// 2003-01-31 14:15:30 UTC; the fake file system converts times as UTC.
+constexpr std::time_t kJan31At1415 = 1044022530;
+
+class MatchEntryTest : public ::testing::Test {
+ protected:
+  MatchEntryTest() { engine.request.attrMask = kAttrAll; }
+
+  FindData Entry(const char* name, unsigned attrib = kAttrArchive) {
+    FindData entry;
+    std::strncpy(entry.name, name, sizeof entry.name - 1);
+    entry.attrib = attrib;
+    entry.size = 10;
+    entry.timeWrite = kJan31At1415;
+    return entry;
+  }
+  int Match(const char* pattern, const char* name, const char* directory = "C:\\docs") {
+    std::strncpy(engine.request.namePattern, pattern, kMaxPath - 1);
+    return MatchEntry(engine, Entry(name), directory);
+  }
+  // The engine frees contentBytes, so it must come from malloc.
+  void SetContent(const std::string& bytes) {
+    std::free(engine.request.contentBytes);
+    engine.request.contentBytes = static_cast<char*>(std::malloc(bytes.size() + 1));
+    std::memcpy(engine.request.contentBytes, bytes.c_str(), bytes.size() + 1);
+    engine.request.contentLength = static_cast<std::int32_t>(bytes.size());
+  }
+
+  InMemoryFileSystem fs;
+  SearchEngine engine{fs};
+};
+
+TEST_F(MatchEntryTest, ExtensionWithoutStarMustBeEqualIgnoringCase) {
+  EXPECT_EQ(Match("*.txt", "notes.TXT"), 1);
+  EXPECT_EQ(Match("*.txt", "read.me.txt"), 0);  // entry extension "me.txt"
+  EXPECT_EQ(Match("*.htm", "page.html"), 0);
+  EXPECT_EQ(Match("*.gz", "archive.tar.gz"), 0);
+  EXPECT_EQ(Match("*.tar.gz", "archive.tar.gz"), 1);
+  EXPECT_EQ(Match("*.txt", "notes."), 0);
+}
+
+TEST_F(MatchEntryTest, QuestionMarkInAPlainExtensionOnlyEqualsItself) {
+  EXPECT_EQ(Match("*.t?t", "a.txt"), 0);
+  EXPECT_EQ(Match("*.t?t", "a.t?t"), 1);
+}
+
+TEST_F(MatchEntryTest, NameWithoutADotOrPatternWithoutADotSkipsTheRecheck) {
+  EXPECT_EQ(Match("*.txt", "README"), 1);
+  EXPECT_EQ(Match("*report*", "report.final.doc"), 1);
+}
+
+TEST_F(MatchEntryTest, ExtensionWithStarIsAWildcardIgnoringCase) {
+  for (const char* name : {"a.b.c", "x.", "noext", "a.TXT"}) {
+    EXPECT_EQ(Match("*.*", name), 1) << name;
+  }
+  EXPECT_EQ(Match("*.t*", "a.txt"), 1);
+  EXPECT_EQ(Match("*.T*", "a.txt"), 1);
+  EXPECT_EQ(Match("*.t*", "a.doc"), 0);
+  EXPECT_EQ(Match("*.t*", "a."), 1);  // an empty entry extension passes
+  EXPECT_EQ(Match("*.t*t", "a.text"), 1);
+  EXPECT_EQ(Match("*.t*t", "a.tt"), 1);
+  EXPECT_EQ(Match("*.t*t", "a.tex"), 0);
+  EXPECT_EQ(Match("*.?x*", "a.txt"), 1);
+  EXPECT_EQ(Match("*.?x*", "a.x"), 0);
+  EXPECT_EQ(Match("*.*.gz", "a.tar.gz"), 1);
+  EXPECT_EQ(Match("*.*.gz", "a.tar.bz2"), 0);
+}
+
+TEST_F(MatchEntryTest, PatternExtensionStartsAtItsFirstDot) {
+  EXPECT_EQ(Match("a.b.*", "a.b.c"), 1);
+  EXPECT_EQ(Match("a.b.*", "a.c.c"), 0);
+}
+
+TEST_F(MatchEntryTest, ExactNameIgnoresCase) {
+  std::strcpy(engine.request.exactName, "README.TXT");
+  EXPECT_EQ(Match("*.txt", "readme.txt"), 1);
+  EXPECT_EQ(Match("*.txt", "readme2.txt"), 0);
+  EXPECT_EQ(Match("*.txt", "other.txt"), 0);
+}
+
+TEST_F(MatchEntryTest, AppliesAttributeAndSizeCriteria) {
+  engine.request.attrMask = static_cast<int>(kAttrDirectory);
+  EXPECT_EQ(MatchEntry(engine, Entry("sub", kAttrDirectory), "C:\\"), 1);
+  EXPECT_EQ(MatchEntry(engine, Entry("file.txt"), "C:\\"), 0);
+  engine.request.attrMask = kAttrAll;
+  engine.request.sizeFromOp = kSizeGreater;
+  engine.request.sizeFrom = 10;
+  EXPECT_EQ(MatchEntry(engine, Entry("file.txt"), "C:\\"), 0);
+  engine.request.sizeFrom = 9;
+  EXPECT_EQ(MatchEntry(engine, Entry("file.txt"), "C:\\"), 1);
+}
+
+TEST_F(MatchEntryTest, TimeAndDateTestTheLocalWriteTime) {
+  DateTimeCriterion& from = engine.request.dateTimeFrom;
+  from.timeOp = '@';
+  from.time.tm_hour = 14;
+  from.time.tm_min = 15;
+  EXPECT_EQ(MatchEntry(engine, Entry("a"), "C:\\"), 1);
+  from.time.tm_min = 16;
+  EXPECT_EQ(MatchEntry(engine, Entry("a"), "C:\\"), 0);
+
+  from.timeOp = 'R';
+  from.time.tm_hour = 14;
+  from.time.tm_min = 0;
+  engine.request.dateTimeTo.time.tm_hour = 14;
+  engine.request.dateTimeTo.time.tm_min = 15;
+  EXPECT_EQ(MatchEntry(engine, Entry("a"), "C:\\"), 1);
+  engine.request.dateTimeTo.time.tm_min = 14;
+  EXPECT_EQ(MatchEntry(engine, Entry("a"), "C:\\"), 0);
+
+  from.timeOp = 0;
+  from.dateOp = 'A';
+  from.time.tm_year = 103;
+  from.time.tm_mon = 0;
+  from.time.tm_mday = 30;
+  EXPECT_EQ(MatchEntry(engine, Entry("a"), "C:\\"), 1);
+  from.time.tm_mday = 31;
+  EXPECT_EQ(MatchEntry(engine, Entry("a"), "C:\\"), 0);
+}
+
+TEST_F(MatchEntryTest, UnconvertibleWriteTimeFailsTimeAndDateCriteria) {
+  fs.unconvertibleTime = kJan31At1415;
+  EXPECT_EQ(MatchEntry(engine, Entry("a"), "C:\\"), 1);
+  engine.request.dateTimeFrom.dateOp = 'B';
+  engine.request.dateTimeFrom.time.tm_year = 200;
+  EXPECT_EQ(MatchEntry(engine, Entry("a"), "C:\\"), 0);
+  engine.request.dateTimeFrom.dateOp = 0;
+  engine.request.dateTimeFrom.timeOp = 'A';
+  EXPECT_EQ(MatchEntry(engine, Entry("a"), "C:\\"), 0);
+}
+
+TEST_F(MatchEntryTest, SearchesContentAtTheJoinedPath) {
+  fs.files["C:\\docs\\notes.txt"] = "a line with TODO in it";
+  fs.files["C:\\\\top.txt"] = "todo";
+  SetContent("todo");
+  EXPECT_EQ(Match("*.txt", "notes.txt"), 1);
+  EXPECT_EQ(Match("*.txt", "top.txt", "C:\\"), 1);
+  EXPECT_EQ(fs.opened, (std::vector<std::string>{"C:\\docs\\notes.txt", "C:\\\\top.txt"}));
+  SetContent("missing");
+  EXPECT_EQ(Match("*.txt", "notes.txt"), 0);
+}
+
+TEST_F(MatchEntryTest, ContentIsSearchedOnlyAfterEveryOtherCriterionPassed) {
+  fs.files["C:\\docs\\notes.txt"] = "todo";
+  SetContent("todo");
+  engine.request.sizeFromOp = kSizeLess;
+  engine.request.sizeFrom = 5;
+  EXPECT_EQ(Match("*.txt", "notes.txt"), 0);
+  EXPECT_EQ(Match("*.doc", "notes.txt"), 0);
+  EXPECT_TRUE(fs.opened.empty());
+}
+
+TEST_F(MatchEntryTest, DirectoryMatchesOnlyWithoutContent) {
+  FindData sub = Entry("sub", kAttrDirectory);
+  std::strcpy(engine.request.namePattern, "*");
+  EXPECT_EQ(MatchEntry(engine, sub, "C:\\docs"), 1);
+  SetContent("x");
+  EXPECT_EQ(MatchEntry(engine, sub, "C:\\docs"), 0);
+}
+
+TEST_F(MatchEntryTest, PathOverTheLimitDoesNotMatch) {
+  std::string directory = "C:\\" + std::string(250, 'd');
+  std::string fits(259 - directory.size() - 1, 'f');  // 259 characters in all
+  std::string tooLong = fits + "g";
+  fs.files[directory + "\\" + fits] = "x";
+  fs.files[directory + "\\" + tooLong] = "x";
+  SetContent("x");
+  EXPECT_EQ(Match("*", fits.c_str(), directory.c_str()), 1);
+  EXPECT_EQ(Match("*", tooLong.c_str(), directory.c_str()), 0);
+  EXPECT_EQ(fs.opened.size(), 1u);
+}
+
+}  // namespace
+}  // namespace zaltor
