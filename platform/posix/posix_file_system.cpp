@@ -1,0 +1,384 @@
+#include "platform/posix/posix_file_system.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/vfs.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+
+#include "platform/wildcard.h"
+
+namespace zaltor {
+
+namespace {
+
+bool HasWildcard(const char* path) { return std::strpbrk(path, "*?") != nullptr; }
+
+bool IsDirectory(const std::string& hostPath) {
+  struct stat data;
+  return !hostPath.empty() && stat(hostPath.c_str(), &data) == 0 && S_ISDIR(data.st_mode);
+}
+
+unsigned AttributesOf(mode_t mode, const char* name) {
+  unsigned attrib = 0;
+  if (S_ISDIR(mode)) {
+    attrib |= kAttrDirectory;
+  } else if (S_ISREG(mode)) {
+    attrib |= kAttrArchive;
+  } else {
+    attrib |= kAttrSystem;
+  }
+  if ((mode & S_IWUSR) == 0) attrib |= kAttrReadOnly;
+  if (name[0] == '.') attrib |= kAttrHidden;
+  return attrib;
+}
+
+// Only the type is known when the entry cannot be looked at (a directory we
+// may read but not search); it is listed with zero times and size.
+unsigned AttributesOfType(unsigned char type, const char* name) {
+  unsigned attrib = type == DT_DIR ? kAttrDirectory : type == DT_REG ? kAttrArchive : kAttrSystem;
+  if (name[0] == '.') attrib |= kAttrHidden;
+  return attrib;
+}
+
+// One name read from a directory; the text lives in a shared buffer so that
+// reading a large directory costs no allocation per entry.
+struct RawEntry {
+  std::size_t offset;
+  std::size_t length;
+  unsigned char type;
+};
+
+int DotRank(std::string_view name) { return name == "." ? 0 : name == ".." ? 1 : 2; }
+
+// Mount points in /proc/self/mountinfo escape blanks and the like as \ooo.
+std::string Unescape(const std::string& text) {
+  std::string result;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\\' && i + 3 < text.size() && text[i + 1] >= '0' && text[i + 1] <= '7') {
+      result += static_cast<char>((text[i + 1] - '0') * 64 + (text[i + 2] - '0') * 8 + (text[i + 3] - '0'));
+      i += 3;
+    } else {
+      result += text[i];
+    }
+  }
+  return result;
+}
+
+// The file system type of the mount that holds hostPath, by the longest
+// mount point; statfs cannot tell one FUSE file system from another.
+std::string MountTypeOf(const std::string& hostPath) {
+  std::ifstream mounts("/proc/self/mountinfo");
+  std::string line;
+  std::string bestType;
+  std::size_t bestLength = 0;
+  bool found = false;
+  while (std::getline(mounts, line)) {
+    // id parent major:minor root mountpoint options [optional...] - type source ...
+    std::size_t separator = line.find(" - ");
+    if (separator == std::string::npos) continue;
+    std::size_t pos = 0;
+    std::string fields[5];
+    for (int i = 0; i < 5 && pos < separator; ++i) {
+      std::size_t end = line.find(' ', pos);
+      if (end == std::string::npos || end > separator) end = separator;
+      fields[i] = line.substr(pos, end - pos);
+      pos = end + 1;
+    }
+    std::string mountPoint = Unescape(fields[4]);
+    std::size_t length = mountPoint == "/" ? 0 : mountPoint.size();
+    bool holds = length == 0 || (hostPath.compare(0, length, mountPoint) == 0 &&
+                                 (hostPath.size() == length || hostPath[length] == '/'));
+    if (!holds || (found && length < bestLength)) continue;
+    std::size_t typeStart = separator + 3;
+    std::size_t typeEnd = line.find(' ', typeStart);
+    bestType = line.substr(typeStart, typeEnd == std::string::npos ? std::string::npos : typeEnd - typeStart);
+    bestLength = length;
+    found = true;
+  }
+  return bestType;
+}
+
+}  // namespace
+
+PosixFileSystem::PosixFileSystem(const std::string& driveTable, const std::string& hostWorkingDir)
+    : table(DriveTable::Parse(driveTable)) {
+  std::string start = DrivePathOf(table, hostWorkingDir);
+  if (!start.empty() && start.size() < static_cast<std::size_t>(kMaxPath)) {
+    currentDrive = ExplicitDrive(start);
+    if (start.size() > 3) currentDirs[currentDrive - 1] = start;
+  } else if (table.IsMapped(3)) {
+    currentDrive = 3;
+  } else if (table.LowestMapped() != 0) {
+    currentDrive = table.LowestMapped();
+  }
+}
+
+bool PosixFileSystem::Resolve(const char* path, std::string* drivePath) const {
+  return path != nullptr && ResolveDrivePath(path, currentDrive, currentDirs, drivePath) &&
+         drivePath->size() < static_cast<std::size_t>(kMaxPath);
+}
+
+std::string PosixFileSystem::HostOf(const char* path) const {
+  std::string drivePath;
+  if (!Resolve(path, &drivePath)) return {};
+  return HostPathOf(table, drivePath);
+}
+
+char* PosixFileSystem::GetCwd(char* buffer, int size) {
+  if (buffer == nullptr || !table.IsMapped(currentDrive)) return nullptr;
+  std::string cwd = currentDirs[currentDrive - 1];
+  if (cwd.empty()) {
+    cwd = std::string(1, static_cast<char>('A' + currentDrive - 1)) + ":\\";
+  }
+  if (size <= 0 || cwd.size() >= static_cast<std::size_t>(size)) {
+    errno = ERANGE;
+    return nullptr;
+  }
+  std::memcpy(buffer, cwd.c_str(), cwd.size() + 1);
+  return buffer;
+}
+
+int PosixFileSystem::ChDir(const char* path) {
+  std::string drivePath;
+  if (path == nullptr || HasWildcard(path) || !Resolve(path, &drivePath)) return -1;
+  std::string host = HostPathOf(table, drivePath);
+  if (!IsDirectory(host) || access(host.c_str(), X_OK) != 0) return -1;
+  int drive = ExplicitDrive(drivePath);
+  currentDirs[drive - 1] = drivePath.size() > 3 ? drivePath : std::string();
+  if (ExplicitDrive(path) != 0) currentDrive = drive;
+  return 0;
+}
+
+int PosixFileSystem::ChDrive(int drive) {
+  if (!table.IsMapped(drive) || !IsDirectory(table.HostDirectory(drive))) return -1;
+  currentDrive = drive;
+  return 0;
+}
+
+int PosixFileSystem::GetDrive() { return currentDrive; }
+
+int PosixFileSystem::Stat(const char* path, StatData* out) {
+  if (path == nullptr || HasWildcard(path)) return -1;
+  std::string host = HostOf(path);
+  struct stat data;
+  if (host.empty() || stat(host.c_str(), &data) != 0) return -1;
+  out->isDirectory = S_ISDIR(data.st_mode);
+  out->size = static_cast<std::uint64_t>(data.st_size);
+  out->timeWrite = data.st_mtime;
+  return 0;
+}
+
+int PosixFileSystem::MkDir(const char* path) {
+  std::string host = HostOf(path);
+  return !host.empty() && mkdir(host.c_str(), 0777) == 0 ? 0 : -1;
+}
+
+FindHandle PosixFileSystem::FindFirst(const char* pattern, FindData* out) {
+  if (pattern == nullptr) return kFindFailed;
+  // The directory part ends at the last separator, or after a bare "X:".
+  const char* name = pattern;
+  for (const char* p = pattern; *p != '\0'; ++p) {
+    if (*p == '\\' || *p == '/') name = p + 1;
+  }
+  if (name == pattern && ExplicitDrive(pattern) != 0) name = pattern + 2;
+  std::string directoryPart(pattern, name);
+  if (directoryPart.empty()) directoryPart = ".";
+  std::string drivePath;
+  if (*name == '\0' || std::strlen(name) >= static_cast<std::size_t>(kMaxPath) ||
+      !Resolve(directoryPart.c_str(), &drivePath)) {
+    errno = ENOENT;
+    return kFindFailed;
+  }
+  std::string host = HostPathOf(table, drivePath);
+  int fd = host.empty() ? -1 : open(host.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return kFindFailed;
+  DIR* dir = fdopendir(fd);
+  if (dir == nullptr) {
+    close(fd);
+    return kFindFailed;
+  }
+  bool atRoot = drivePath.size() == 3;
+
+  std::string names;
+  std::vector<RawEntry> raw;
+  while (const dirent* entry = readdir(dir)) {
+    std::string_view entryName = entry->d_name;
+    if (atRoot && DotRank(entryName) < 2) continue;
+    if (entryName.size() >= static_cast<std::size_t>(kMaxPath)) continue;
+    if (!MatchWildcard(name, entry->d_name)) continue;
+    raw.push_back({names.size(), entryName.size(), entry->d_type});
+    names.append(entryName);
+    names.push_back('\0');
+  }
+  auto view = [&names](const RawEntry& entry) {
+    return std::string_view(names.data() + entry.offset, entry.length);
+  };
+  std::sort(raw.begin(), raw.end(), [&view](const RawEntry& a, const RawEntry& b) {
+    std::string_view nameA = view(a);
+    std::string_view nameB = view(b);
+    int rankA = DotRank(nameA);
+    int rankB = DotRank(nameB);
+    return rankA != rankB ? rankA < rankB : nameA < nameB;
+  });
+
+  Listing listing;
+  listing.entries.reserve(raw.size());
+  for (const RawEntry& entry : raw) {
+    const char* entryName = names.data() + entry.offset;
+    FindData data;
+    struct stat info;
+    if (fstatat(dirfd(dir), entryName, &info, AT_SYMLINK_NOFOLLOW) == 0) {
+      data.attrib = AttributesOf(info.st_mode, entryName);
+      data.timeCreate = info.st_ctime;
+      data.timeAccess = info.st_atime;
+      data.timeWrite = info.st_mtime;
+      data.size = S_ISREG(info.st_mode) ? static_cast<std::uint64_t>(info.st_size) : 0;
+    } else if (errno == EACCES) {
+      data.attrib = AttributesOfType(entry.type, entryName);
+    } else {
+      continue;  // gone since it was read
+    }
+    std::memcpy(data.name, entryName, entry.length + 1);
+    listing.entries.push_back(data);
+  }
+  closedir(dir);
+
+  if (listing.entries.empty()) {
+    errno = ENOENT;
+    return kFindFailed;
+  }
+  *out = listing.entries[0];
+  listing.next = 1;
+  FindHandle handle = nextHandle++;
+  listings.emplace(handle, std::move(listing));
+  return handle;
+}
+
+int PosixFileSystem::FindNext(FindHandle handle, FindData* out) {
+  auto found = listings.find(handle);
+  if (found == listings.end()) return -1;
+  Listing& listing = found->second;
+  if (listing.next >= listing.entries.size()) {
+    errno = ENOENT;
+    return -1;
+  }
+  *out = listing.entries[listing.next++];
+  return 0;
+}
+
+int PosixFileSystem::FindClose(FindHandle handle) { return listings.erase(handle) == 1 ? 0 : -1; }
+
+int PosixFileSystem::OpenRead(const char* path) {
+  std::string host = HostOf(path);
+  if (host.empty()) return -1;
+  // O_NONBLOCK keeps a FIFO from waiting for a writer before the type check
+  // below can turn it away; it has no effect on regular files.
+  int fd = open(host.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY);
+  if (fd < 0) return -1;
+  struct stat data;
+  if (fstat(fd, &data) != 0 || !S_ISREG(data.st_mode)) {
+    close(fd);
+    return -1;
+  }
+  return fd;
+}
+
+long PosixFileSystem::Read(int fd, void* buffer, unsigned count) {
+  ssize_t got;
+  do {
+    got = read(fd, buffer, count);
+  } while (got < 0 && errno == EINTR);
+  return static_cast<long>(got);
+}
+
+int PosixFileSystem::Close(int fd) { return close(fd) == 0 ? 0 : -1; }
+
+std::FILE* PosixFileSystem::OpenTextForWrite(const char* path) {
+  std::string host = HostOf(path);
+  return host.empty() ? nullptr : std::fopen(host.c_str(), "w");
+}
+
+std::time_t PosixFileSystem::Now() { return std::time(nullptr); }
+
+bool PosixFileSystem::LocalTime(std::time_t t, std::tm* out) {
+  // localtime_r need not look at TZ again on its own; a changed TZ must count.
+  tzset();
+  return localtime_r(&t, out) != nullptr;
+}
+
+unsigned PosixFileSystem::GetLogicalDriveStrings(unsigned size, char* buffer) {
+  unsigned count = 0;
+  for (int drive = 1; drive <= 26; ++drive) count += table.IsMapped(drive) ? 1 : 0;
+  unsigned length = count * 4;
+  if (buffer == nullptr || size < length + 1) return length + 1;
+  char* out = buffer;
+  for (int drive = 1; drive <= 26; ++drive) {
+    if (!table.IsMapped(drive)) continue;
+    *out++ = static_cast<char>('A' + drive - 1);
+    *out++ = ':';
+    *out++ = '\\';
+    *out++ = '\0';
+  }
+  *out = '\0';
+  return length;
+}
+
+unsigned PosixFileSystem::GetDriveType(const char* root) {
+  int drive = root == nullptr ? currentDrive : ExplicitDrive(root);
+  const std::string& host = table.HostDirectory(drive);
+  struct statfs info;
+  if (host.empty() || statfs(host.c_str(), &info) != 0) return kDriveNoRootDir;
+  switch (static_cast<unsigned long>(info.f_type)) {
+    case 0x01021994UL:  // tmpfs
+    case 0x858458f6UL:  // ramfs
+      return kDriveRamDisk;
+    case 0x9660UL:      // iso9660
+    case 0x15013346UL:  // udf
+      return kDriveCdrom;
+    case 0x6969UL:      // nfs
+    case 0xff534d42UL:  // cifs
+    case 0x517bUL:      // smb
+    case 0xfe534d42UL:  // smb2
+      return kDriveRemote;
+    case 0x65735546UL: {  // fuse: only the mount table says which kind
+      char real[PATH_MAX];
+      std::string type = MountTypeOf(realpath(host.c_str(), real) != nullptr ? real : host);
+      if (type == "fuse.sshfs" || type == "sshfs") return kDriveRemote;
+      break;
+    }
+    default:
+      break;
+  }
+  if (host.rfind("/media/", 0) == 0 || host.rfind("/run/media/", 0) == 0) return kDriveRemovable;
+  return kDriveFixed;
+}
+
+std::string PosixFileSystem::HostPath(const char* drivePath) { return HostOf(drivePath); }
+
+std::string PosixFileSystem::DrivePath(const char* hostPath) {
+  if (hostPath == nullptr) return {};
+  if (hostPath[0] == '/') return DrivePathOf(table, hostPath);
+  // A relative host name is taken from the engine's current directory.
+  std::string base = HostOf(".");
+  return base.empty() ? std::string() : DrivePathOf(table, base + "/" + hostPath);
+}
+
+FileSystem& HostFileSystem() {
+  static PosixFileSystem host = [] {
+    const char* drives = std::getenv("ZALTOR_DRIVES");
+    char cwd[PATH_MAX];
+    const char* working = getcwd(cwd, sizeof cwd);
+    return PosixFileSystem(drives != nullptr ? drives : "", working != nullptr ? working : "");
+  }();
+  return host;
+}
+
+}  // namespace zaltor

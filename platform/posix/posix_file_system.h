@@ -1,0 +1,76 @@
+// The file services on Linux and other POSIX hosts, over a drive table.
+#pragma once
+
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/drive_path.h"
+#include "platform/drive_table.h"
+#include "platform/file_system.h"
+
+namespace zaltor {
+
+// Keeps the current drive and each drive's current directory itself, so the
+// process's own working directory is never changed.
+//
+// Enumeration: each FindFirst reads its directory whole, "." and ".." first
+// (none at a drive root, as on Windows), then the other names in byte order,
+// so every listing is the same from run to run. Entries are described by
+// lstat: a symbolic link, whatever it points to, is neither a regular file
+// nor a directory and so carries the system attribute only; the walk never
+// enters it, and OpenRead does not follow it.
+//
+// Paths with '*' or '?' never name anything for Stat and ChDir: Windows names
+// cannot hold them, and the engine tells patterns from paths by that.
+class PosixFileSystem : public FileSystem {
+ public:
+  // driveTable as ZALTOR_DRIVES holds it (empty: C: is "/"); hostWorkingDir
+  // decides the starting drive and directory.
+  PosixFileSystem(const std::string& driveTable, const std::string& hostWorkingDir);
+
+  char* GetCwd(char* buffer, int size) override;
+  int ChDir(const char* path) override;
+  int ChDrive(int drive) override;
+  int GetDrive() override;
+  int Stat(const char* path, StatData* out) override;
+  int MkDir(const char* path) override;
+
+  FindHandle FindFirst(const char* pattern, FindData* out) override;
+  int FindNext(FindHandle handle, FindData* out) override;
+  int FindClose(FindHandle handle) override;
+
+  int OpenRead(const char* path) override;
+  long Read(int fd, void* buffer, unsigned count) override;
+  int Close(int fd) override;
+
+  std::FILE* OpenTextForWrite(const char* path) override;
+
+  std::time_t Now() override;
+  bool LocalTime(std::time_t t, std::tm* out) override;
+
+  unsigned GetLogicalDriveStrings(unsigned size, char* buffer) override;
+  unsigned GetDriveType(const char* root) override;
+
+  std::string HostPath(const char* drivePath) override;
+  std::string DrivePath(const char* hostPath) override;
+
+ private:
+  struct Listing {
+    std::vector<FindData> entries;
+    std::size_t next = 0;
+  };
+
+  // The normalised drive path of path (at most 259 characters), or false.
+  bool Resolve(const char* path, std::string* drivePath) const;
+  // Resolve, then the host path on a mapped drive; empty when either fails.
+  std::string HostOf(const char* path) const;
+
+  DriveTable table;
+  int currentDrive = 3;
+  DriveDirectories currentDirs;
+  std::unordered_map<FindHandle, Listing> listings;
+  FindHandle nextHandle = 1;
+};
+
+}  // namespace zaltor
