@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cinttypes>
 #include <cstdio>
 #include <cstring>
@@ -17,6 +18,14 @@ std::string ListingKey(const char* directory) {
   return key;
 }
 
+// The listing's columns have fixed widths; a year past 9999 is cut, not
+// written past the buffer.
+void CopyCut(char* buffer, std::size_t size, const char* text) {
+  std::size_t length = std::min(std::strlen(text), size - 1);
+  std::memcpy(buffer, text, length);
+  buffer[length] = '\0';
+}
+
 }  // namespace
 
 int FormatEntryTime(SearchEngine& engine, std::time_t time, char* dateText, char* timeText) {
@@ -27,15 +36,18 @@ int FormatEntryTime(SearchEngine& engine, std::time_t time, char* dateText, char
     std::snprintf(timeText, kTimeText, "--:---");
     return 0;
   }
-  std::snprintf(dateText, kDateText, "%-2.2d/%-2.2d/%-2.2d", local.tm_mon + 1, local.tm_mday,
+  char wide[32];
+  std::snprintf(wide, sizeof wide, "%-2.2d/%-2.2d/%-2.2d", local.tm_mon + 1, local.tm_mday,
                 local.tm_year + 1900);
+  CopyCut(dateText, kDateText, wide);
   int hour = local.tm_hour;
   char half = 'a';
   if (hour >= 12) {
     half = 'p';
     if (hour > 12) hour -= 12;
   }
-  std::snprintf(timeText, kTimeText, "%-2.2d:%-2.2d%c", hour, local.tm_min, half);
+  std::snprintf(wide, sizeof wide, "%-2.2d:%-2.2d%c", hour, local.tm_min, half);
+  CopyCut(timeText, kTimeText, wide);
   return 0;
 }
 

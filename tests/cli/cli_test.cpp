@@ -83,7 +83,7 @@ TEST(CliTest, OwnFlagsEndAtDoubleDashAndUnknownOnesAreRefused) {
   EXPECT_NE(help.out.find("/fpattern"), std::string::npos);
   CliRun unknown = RunCli(tree, {"--bogus"});
   EXPECT_EQ(unknown.exitCode, 2);
-  CliRun dashed = RunCli(tree, {"--", "--status"});
+  CliRun dashed = RunCli(tree, {"--", "--status", "/r"});
   EXPECT_EQ(dashed.err.substr(0, 26), "Unknown option '--status'.");
 }
 
