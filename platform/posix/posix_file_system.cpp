@@ -108,6 +108,15 @@ std::string MountTypeOf(const std::string& hostPath) {
 
 }  // namespace
 
+void PosixFileSystem::Fill(const Listing& listing, const ListedEntry& entry, FindData* out) {
+  out->attrib = entry.attrib;
+  out->timeCreate = entry.timeCreate;
+  out->timeAccess = entry.timeAccess;
+  out->timeWrite = entry.timeWrite;
+  out->size = entry.size;
+  std::memcpy(out->name, listing.names.data() + entry.nameOffset, entry.nameLength + 1);
+}
+
 PosixFileSystem::PosixFileSystem(const std::string& driveTable, const std::string& hostWorkingDir)
     : table(DriveTable::Parse(driveTable)) {
   std::string start = DrivePathOf(table, hostWorkingDir);
@@ -233,21 +242,21 @@ FindHandle PosixFileSystem::FindFirst(const char* pattern, FindData* out) {
   listing.entries.reserve(raw.size());
   for (const RawEntry& entry : raw) {
     const char* entryName = names.data() + entry.offset;
-    FindData data;
+    ListedEntry listed = {entry.offset, entry.length, 0, 0, 0, 0, 0};
     struct stat info;
     if (fstatat(dirfd(dir), entryName, &info, AT_SYMLINK_NOFOLLOW) == 0) {
-      data.attrib = AttributesOf(info.st_mode, entryName);
-      data.timeCreate = info.st_ctime;
-      data.timeAccess = info.st_atime;
-      data.timeWrite = info.st_mtime;
-      data.size = S_ISREG(info.st_mode) ? static_cast<std::uint64_t>(info.st_size) : 0;
+      listed.attrib = AttributesOf(info.st_mode, entryName);
+      // stat has no creation time; the status change time is the nearest.
+      listed.timeCreate = info.st_ctime;
+      listed.timeAccess = info.st_atime;
+      listed.timeWrite = info.st_mtime;
+      listed.size = S_ISREG(info.st_mode) ? static_cast<std::uint64_t>(info.st_size) : 0;
     } else if (errno == EACCES) {
-      data.attrib = AttributesOfType(entry.type, entryName);
+      listed.attrib = AttributesOfType(entry.type, entryName);
     } else {
       continue;  // gone since it was read
     }
-    std::memcpy(data.name, entryName, entry.length + 1);
-    listing.entries.push_back(data);
+    listing.entries.push_back(listed);
   }
   closedir(dir);
 
@@ -255,8 +264,9 @@ FindHandle PosixFileSystem::FindFirst(const char* pattern, FindData* out) {
     errno = ENOENT;
     return kFindFailed;
   }
-  *out = listing.entries[0];
+  listing.names = std::move(names);
   listing.next = 1;
+  Fill(listing, listing.entries[0], out);
   FindHandle handle = nextHandle++;
   listings.emplace(handle, std::move(listing));
   return handle;
@@ -270,7 +280,7 @@ int PosixFileSystem::FindNext(FindHandle handle, FindData* out) {
     errno = ENOENT;
     return -1;
   }
-  *out = listing.entries[listing.next++];
+  Fill(listing, listing.entries[listing.next++], out);
   return 0;
 }
 

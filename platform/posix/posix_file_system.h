@@ -56,11 +56,24 @@ class PosixFileSystem : public FileSystem {
   std::string DrivePath(const char* hostPath) override;
 
  private:
+  // A directory read whole by FindFirst. Names share one buffer and entries
+  // stay small, so a directory of many thousands of files costs little.
+  struct ListedEntry {
+    std::size_t nameOffset;
+    std::size_t nameLength;
+    unsigned attrib;
+    std::time_t timeCreate;
+    std::time_t timeAccess;
+    std::time_t timeWrite;
+    std::uint64_t size;
+  };
   struct Listing {
-    std::vector<FindData> entries;
+    std::string names;
+    std::vector<ListedEntry> entries;
     std::size_t next = 0;
   };
 
+  static void Fill(const Listing& listing, const ListedEntry& entry, FindData* out);
   // The normalised drive path of path (at most 259 characters), or false.
   bool Resolve(const char* path, std::string* drivePath) const;
   // Resolve, then the host path on a mapped drive; empty when either fails.
