@@ -9,36 +9,11 @@
 #include "engine/criteria/date_time.h"
 #include "engine/criteria/size.h"
 #include "engine/text_compare.h"
+#include "platform/wildcard.h"
 
 namespace zaltor {
 
 namespace {
-
-char FoldLetter(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
-// '*' any run of characters (none included), '?' any one character, letters
-// compared without regard to case. On a mismatch the scan returns to just
-// after the last '*' and lets that star take one more character.
-bool WildcardMatches(const char* pattern, const char* text) {
-  const char* star = nullptr;
-  const char* resume = nullptr;
-  while (*text != '\0') {
-    if (*pattern == '*') {
-      star = pattern++;
-      resume = text;
-    } else if (*pattern == '?' || (*pattern != '\0' && FoldLetter(*pattern) == FoldLetter(*text))) {
-      ++pattern;
-      ++text;
-    } else if (star != nullptr) {
-      pattern = star + 1;
-      text = ++resume;
-    } else {
-      return false;
-    }
-  }
-  while (*pattern == '*') ++pattern;
-  return *pattern == '\0';
-}
 
 // The enumeration lets through more than the pattern's extension says (on
 // Windows "*.htm" also returns "page.html" through its short-name alias), so
@@ -54,7 +29,7 @@ bool ExtensionPasses(const char* namePattern, const char* name) {
   if (std::strchr(patternExtension, '*') == nullptr) {
     return StrICmp(entryExtension, patternExtension) == 0;
   }
-  return *entryExtension == '\0' || WildcardMatches(patternExtension, entryExtension);
+  return *entryExtension == '\0' || MatchWildcard(patternExtension, entryExtension);
 }
 
 // Runs one of the time tests on the entry's local last-write time; a time
