@@ -60,8 +60,15 @@ int ScanDirectory(SearchEngine* engine) {
     }
     if ((entry.attrib & kAttrDirectory) && entry.name[0] == '.') continue;
     if (MatchEntry(*engine, entry, directory) != 1) continue;
+    if (!IsWritableName(entry.name)) {
+      ReportError(request.resultFile,
+                  "An entry of \"%s\" has a name that cannot be written safely; it is skipped.\n",
+                  directory);
+      continue;
+    }
     if (request.batchFile != nullptr && !cdWritten) {
-      std::fprintf(request.batchFile, NeedsQuotes(directory) ? "cd \"%s\"\n" : "cd %s\n", directory);
+      std::fprintf(request.batchFile, NeedsQuotes(directory) ? "cd \"%s\"\n" : "cd %s\n",
+                   BatchText(directory).c_str());
       cdWritten = true;
     }
     engine->currentEntry = entry;

@@ -7,6 +7,7 @@
 #include "engine/front_end.h"
 #include "engine/messages.h"
 #include "engine/output/actions.h"
+#include "engine/output/output_files.h"
 #include "engine/scan_directory.h"
 
 namespace zaltor {
@@ -107,6 +108,12 @@ int ListSubdirectories(SearchEngine& engine, DirectoryStack& stack, const char* 
   int count = 0;
   do {
     if (!(entry.attrib & kAttrDirectory) || entry.name[0] == '.') continue;
+    if (!IsWritableName(entry.name)) {
+      ReportError(engine.request.resultFile,
+                  "A subdirectory of \"%s\" has a name that cannot be written safely; it is not searched.\n",
+                  path);
+      continue;
+    }
     std::string child = ChildPath(path, entry.name);
     if (child.size() >= static_cast<std::size_t>(kMaxPath)) {
       ReportError(engine.request.resultFile, "Path '%s' is too long to be searched.\n",

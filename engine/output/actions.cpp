@@ -61,11 +61,13 @@ int ApplyFileCommand(SearchEngine& engine, const char* name, const char* directo
   SearchRequest& request = engine.request;
   if (request.fileCommand[0] == '\0') {
     const char* format = NeedsQuotes(directory) || NeedsQuotes(name) ? "\"%s\\%s\"\n" : "%s\\%s\n";
-    if (request.batchFile != nullptr) std::fprintf(request.batchFile, format, directory, name);
+    if (request.batchFile != nullptr) {
+      std::fprintf(request.batchFile, format, BatchText(directory).c_str(), BatchText(name).c_str());
+    }
     std::fprintf(request.resultFile, format, directory, name);
     return 0;
   }
-  const std::string quoted = QuoteName(name);
+  const std::string quoted = BatchText(QuoteName(name));
   BuiltinCommandTable[0].handler(engine, directory, name);
   if (request.batchFile == nullptr) return 0;
   for (const std::string& command : SplitCommands(request.fileCommand)) {
@@ -78,12 +80,13 @@ int ApplyFileCommand(SearchEngine& engine, const char* name, const char* directo
 int ApplyDirCommand(SearchEngine& engine, const char* directory) {
   SearchRequest& request = engine.request;
   const std::string quoted = QuoteName(directory);
+  const std::string batchQuoted = BatchText(quoted);
   for (const std::string& command : SplitCommands(request.dirCommand)) {
     if (const BuiltinCommand* builtin = FindDirBuiltin(command.c_str())) {
       builtin->handler(engine, directory, directory);
     }
     if (request.batchFile != nullptr) {
-      std::fprintf(request.batchFile, "REM %s\n", CommandLine(engine, command, quoted).c_str());
+      std::fprintf(request.batchFile, "REM %s\n", CommandLine(engine, command, batchQuoted).c_str());
     }
     std::fprintf(request.resultFile, " %s\n", quoted.c_str());
   }

@@ -11,9 +11,15 @@ namespace zaltor {
 // Version text written into both headers.
 inline constexpr char kVersionText[] = "V3.2.1";
 
-// A name or directory that holds a blank is written inside double quotes.
+// A name or directory that holds a blank or one of & | < > ^ ( ) , ; = % is
+// written inside double quotes.
 bool NeedsQuotes(const char* text);
 std::string QuoteName(const char* text);
+// A name with a control character, a backslash or a double quote cannot be
+// written into either file without changing what the line says.
+bool IsWritableName(const char* name);
+// A name as a batch line holds it: '%' doubled, so cmd reads it as it is.
+std::string BatchText(const std::string& text);
 
 void WriteResultHeader(SearchEngine& engine);
 void WriteBatchHeader(SearchEngine& engine);

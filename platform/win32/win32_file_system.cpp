@@ -17,7 +17,7 @@ namespace zaltor {
 
 namespace {
 
-void CopyEntry(const _finddata64_t& data, FindData* out) {
+void CopyEntry(const __finddata64_t& data, FindData* out) {
   out->attrib = data.attrib;
   out->timeCreate = static_cast<std::time_t>(data.time_create);
   out->timeAccess = static_cast<std::time_t>(data.time_access);
@@ -46,14 +46,14 @@ class Win32FileSystem : public FileSystem {
   int MkDir(const char* path) override { return _mkdir(path); }
 
   FindHandle FindFirst(const char* pattern, FindData* out) override {
-    _finddata64_t data;
+    __finddata64_t data;
     intptr_t handle = _findfirst64(pattern, &data);
     if (handle == -1) return kFindFailed;
     CopyEntry(data, out);
     return handle;
   }
   int FindNext(FindHandle handle, FindData* out) override {
-    _finddata64_t data;
+    __finddata64_t data;
     if (_findnext64(handle, &data) != 0) return -1;
     CopyEntry(data, out);
     return 0;

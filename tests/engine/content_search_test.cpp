@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <random>
 #include <string>
 #include <vector>
@@ -117,15 +116,14 @@ TEST(ContentMatcher, AgreesWithAPlainSearchOnRandomInput) {
   }
 }
 
-// A restart from every byte would take about 2 * 10^9 comparisons here.
+// A restart from every byte would take about 2 * 10^9 comparisons here, far
+// past the test timeout.
 TEST(ContentMatcher, RepetitiveInputTakesLinearTime) {
   const std::string hay(2 << 20, 'b');
-  auto start = std::chrono::steady_clock::now();
   EXPECT_FALSE(FoundInChunks(std::string(999, 'B') + "a", hay, {8192}));
   EXPECT_FALSE(FoundInChunks(std::string(999, 'b') + "a", hay, {8192}));
   EXPECT_FALSE(FoundInChunks("a" + std::string(999, 'b'), hay, {8192}));
   EXPECT_FALSE(FoundInChunks(std::string(500, 'b') + "a" + std::string(499, 'b'), hay, {8192}));
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
 }
 
 int Search(InMemoryFileSystem& fs, const std::string& needle) {

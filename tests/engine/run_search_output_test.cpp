@@ -190,3 +190,57 @@ TEST(SearchOutput, ALaterRunStartsItsListingWithABlockAgain) {
 
 }  // namespace
 }  // namespace zaltor::testing
+
+namespace zaltor::testing {
+namespace {
+
+TEST(SearchOutputSafety, NamesWithCommandCharactersAreQuotedAndPercentDoubledInTheBatch) {
+  SearchHarness h;
+  h.tree.File("we;ird/a&b.txt");
+  h.tree.File("we;ird/100%.txt");
+  SearchOutcome o = h.Run({"/fp", "C:\\we;ird\\*.txt"});
+  EXPECT_EQ(o.batchText, BatchHeader() +
+                             "cd \"C:\\we;ird\"\n"
+                             "\"C:\\we;ird\\100%%.txt\"\n"
+                             "\"C:\\we;ird\\a&b.txt\"\n");
+  EXPECT_EQ(o.resultText, ResultHeader() +
+                              "\"C:\\we;ird\\100%.txt\"\n"
+                              "\"C:\\we;ird\\a&b.txt\"\n" +
+                              Totals(2, 1));
+
+  SearchOutcome commands = h.Run({"/fp", "C:\\we;ird\\1*.txt", "/fcmd", "type %f;echo %PATH%"});
+  EXPECT_NE(commands.batchText.find("REM type \"100%%.txt\"\nREM echo %PATH% \"100%%.txt\"\n"),
+            std::string::npos)
+      << commands.batchText;
+}
+
+TEST(SearchOutputSafety, NamesThatCannotBeWrittenAreReportedAndSkipped) {
+  SearchHarness h;
+  h.tree.File("top/ok.txt");
+  h.tree.File("top/bad\nname.txt");
+  h.tree.File("top/quo\"te.txt");
+  h.tree.File("top/sub\rdir/inner.txt");
+  SearchOutcome o = h.Run({"/fp", "C:\\top\\*.txt", "/r"});
+  EXPECT_EQ(o.result, 1);
+  EXPECT_EQ(o.batchText, BatchHeader() + "cd C:\\top\nC:\\top\\ok.txt\n");
+  const std::string skipped =
+      "Error:An entry of \"C:\\top\" has a name that cannot be written safely; it is skipped.\n";
+  EXPECT_EQ(o.resultText,
+            ResultHeader() +
+                "Error:A subdirectory of \"C:\\top\" has a name that cannot be written safely; it is not searched.\n" +
+                skipped + "C:\\top\\ok.txt\n" + skipped + Totals(1, 1));
+}
+
+TEST(SearchOutputSafety, ADirectoryPathOverTheLimitIsReportedAndNotEntered) {
+  SearchHarness h;
+  std::string deep;
+  for (int i = 0; i < 30; ++i) deep += "/directory" + std::to_string(i);
+  h.tree.File(deep.substr(1) + "/x.txt");
+  SearchOutcome o = h.Run({"/fp", "C:\\*.txt", "/r"});
+  EXPECT_EQ(o.result, 1);
+  EXPECT_NE(o.resultText.find("is too long to be searched.\n"), std::string::npos);
+  EXPECT_EQ(o.files, 0u);
+}
+
+}  // namespace
+}  // namespace zaltor::testing

@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -253,9 +252,7 @@ TEST_F(PosixFileSystemTest, OpenReadReadsRegularFilesOnly) {
   ASSERT_EQ(mkfifo(c.Path("docs/fifo").c_str(), 0644), 0);
   ASSERT_EQ(symlink("a.txt", c.Path("docs/link").c_str()), 0);
   PosixFileSystem fs(Drives(), c.Path("docs"));
-  auto start = std::chrono::steady_clock::now();
   EXPECT_EQ(fs.OpenRead("fifo"), -1);
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
   EXPECT_EQ(fs.OpenRead("sub"), -1);
   EXPECT_EQ(fs.OpenRead("link"), -1);
   EXPECT_EQ(fs.OpenRead("missing"), -1);
