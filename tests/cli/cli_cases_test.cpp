@@ -1,0 +1,19 @@
+// The cross-host cases on this host's own zaltor-cli.
+#include <gtest/gtest.h>
+
+#include "hosts/case_runner.h"
+
+namespace zaltor::testing {
+namespace {
+
+TEST(CliCases, EveryCaseGivesTheExpectedFiles) {
+  for (const CliCase& c : CliCases()) {
+    RunAndCheckCase(c, [](const TempTree& tree, const TempTree& output) {
+      return "ZALTOR_DRIVES=" + ShellQuote("M=" + tree.root() + ";N=" + output.root()) + " TZ=UTC " +
+             ShellQuote(ZALTOR_CLI_PATH);
+    });
+  }
+}
+
+}  // namespace
+}  // namespace zaltor::testing

@@ -1,0 +1,173 @@
+#include "hosts/cli_cases.h"
+
+#include <regex>
+
+namespace zaltor::testing {
+
+namespace {
+
+std::string Totals(int files, int dirs) {
+  return "\nA total of " + std::to_string(files) +
+         " files found based on criteria specified.\nA total of " + std::to_string(dirs) +
+         " directories searched/visited.\n";
+}
+
+const std::string kListingHeader =
+    "DATE       TIME   SIZE (bytes)    FILE NAME\n"
+    "---------- ------ ------------    ---------\n";
+
+std::vector<CliCase> MakeCases() {
+  return {
+      {"PathLinesWithQuotes",
+       {"src/main.cpp", "src/My Docs/plan b.cpp"},
+       {"x", "y"},
+       {},
+       {"/fp", "M:\\src\\*.cpp", "/r"},
+       0,
+       "M:\\src\\main.cpp\n\"M:\\src\\My Docs\\plan b.cpp\"\n" + Totals(2, 2),
+       "cd M:\\src\nM:\\src\\main.cpp\ncd \"M:\\src\\My Docs\"\n\"M:\\src\\My Docs\\plan b.cpp\"\n"},
+      {"RootDirectoryKeepsItsBackslash",
+       {"top.txt"},
+       {"t"},
+       {},
+       {"/fp", "M:\\*.txt"},
+       0,
+       "M:\\\\top.txt\n" + Totals(1, 1),
+       "cd M:\\\nM:\\\\top.txt\n"},
+      {"ListingAndCommands",
+       {"docs/my notes.txt"},
+       {std::string(1234, 'n')},
+       {},
+       {"/fp", "M:\\docs\\*.txt", "/fcmd", "dir;copy %f %f.bak", "/se"},
+       0,
+       "\n Directory of \"M:\\docs\"\n" + kListingHeader +
+           "01/05/2003 02:07p 1234            \"my notes.txt\"\n" + Totals(1, 1),
+       "cd M:\\docs\nREM dir \"my notes.txt\"\npause\nREM copy \"my notes.txt\" \"my notes.txt\".bak\npause\n"},
+      {"DirectoryCommandsDeepestFirst",
+       {},
+       {},
+       {"top/old stuff/inner"},
+       {"/fp", "M:\\top\\*.none", "/r", "/dcmd", "rmdir"},
+       0,
+       "\n\fAll sub-directories found/visited\n----------------------------------\n"
+       " \"M:\\top\\old stuff\\inner\"\n \"M:\\top\\old stuff\"\n M:\\top\n" +
+           Totals(0, 3),
+       "REM rmdir \"M:\\top\\old stuff\\inner\"\nREM rmdir \"M:\\top\\old stuff\"\nREM rmdir M:\\top\n"},
+      {"VerboseStatistics",
+       {"v/a.log"},
+       {"a"},
+       {"v/sub"},
+       {"/fp", "M:\\v\\*.log", "/r", "/v"},
+       0,
+       "STARTED ON <time>\n\n"
+       "\n1 sub-directories found in \"M:\\v\".\n"
+       "M:\\v\\a.log\n"
+       "1 files found in \"M:\\v\" that match search critera.\n"
+       "\n0 sub-directories found in \"M:\\v\\sub\".\n"
+       "0 files found in \"M:\\v\\sub\" that match search critera.\n"
+       "ENDED ON <time>\n\n" +
+           Totals(1, 2),
+       "cd M:\\v\nM:\\v\\a.log\n"},
+      {"EnvironmentLines",
+       {},
+       {},
+       {"e"},
+       {"/fp", "M:\\e\\*.none", "/env", "PATH=%PATH%;C:\\bin+TEMP=C:\\tmp"},
+       0,
+       Totals(0, 1),
+       "SET PATH=%PATH%;C:\\bin\nSET TEMP=C:\\tmp\n\n"},
+      {"PhraseAndHexContent",
+       {"c/hit.txt", "c/miss.txt", "c/bytes.bin"},
+       {"say Hello World", "hello and world", std::string("\x01\xE9\r\n", 4)},
+       {},
+       {"/fp", "M:\\c\\*.*", "/sp", "hello world"},
+       0,
+       "M:\\c\\hit.txt\n" + Totals(1, 1),
+       "cd M:\\c\nM:\\c\\hit.txt\n"},
+      {"HexBytes",
+       {"h/bytes.bin", "h/other.bin"},
+       {std::string("\x01\xE9\r\n", 4), std::string("\xC9\r", 2)},
+       {},
+       {"/fp", "M:\\h\\*.bin", "/sp", "HEX=E90D0A"},
+       0,
+       "M:\\h\\bytes.bin\n" + Totals(1, 1),
+       "cd M:\\h\nM:\\h\\bytes.bin\n"},
+      {"SizeRange",
+       {"s/small.dat", "s/mid.dat", "s/big.dat"},
+       {std::string(10, 's'), std::string(150, 'm'), std::string(300, 'b')},
+       {},
+       {"/fp", "M:\\s\\*.dat", "/fs", "R:100-200"},
+       0,
+       "M:\\s\\mid.dat\n" + Totals(1, 1),
+       "cd M:\\s\nM:\\s\\mid.dat\n"},
+      {"CommandCharactersAreQuoted",
+       {"q/a&echo INJECTED&b.zzz", "q/100%.zzz"},
+       {"", ""},
+       {},
+       {"/fp", "M:\\q\\a*.zzz"},
+       0,
+       "\"M:\\q\\a&echo INJECTED&b.zzz\"\n" + Totals(1, 1),
+       "cd M:\\q\n\"M:\\q\\a&echo INJECTED&b.zzz\"\n"},
+      {"PercentIsDoubledInTheBatch",
+       {"p/100%.zzz"},
+       {""},
+       {},
+       {"/fp", "M:\\p\\1*.zzz"},
+       0,
+       "\"M:\\p\\100%.zzz\"\n" + Totals(1, 1),
+       "cd M:\\p\n\"M:\\p\\100%%.zzz\"\n"},
+      {"MissingStartDirectory",
+       {},
+       {},
+       {},
+       {"/fp", "M:\\missing\\*.txt"},
+       2,
+       Totals(0, 0),
+       ""},
+  };
+}
+
+}  // namespace
+
+const std::vector<CliCase>& CliCases() {
+  static const std::vector<CliCase> cases = MakeCases();
+  return cases;
+}
+
+void BuildCaseTree(const CliCase& c, const TempTree& tree) {
+  for (const std::string& dir : c.dirs) tree.Dir(dir);
+  for (std::size_t i = 0; i < c.files.size(); ++i) tree.File(c.files[i], c.contents[i], kCaseFileTime);
+}
+
+std::string Normalise(const std::string& text) {
+  std::string unix;
+  unix.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    unix += text[i];
+  }
+  static const std::regex stamp("(Created on|STARTED ON|ENDED ON) [A-Z][a-z]{2} [A-Z][a-z]{2} [ 0-9]\\d \\d\\d:\\d\\d:\\d\\d \\d{4}");
+  return std::regex_replace(unix, stamp, "$1 <time>");
+}
+
+std::string NormalisedResultHeader() {
+  return "Generated output file created by ZALTOR V3.2.1.  Do NOT edit!\n"
+         "This file contains all the files ZALTOR found based on\n"
+         "the given search criteria and other statistics information if enabled.\n"
+         "Created on <time>\n\n";
+}
+
+std::string NormalisedBatchHeader() {
+  return "@echo off\n"
+         "REM Generated batch file created by ZALTOR V3.2.1.  Do NOT edit!\n"
+         "REM Running this batch file is the sole responsibility/accountability\n"
+         "REM of the user.  By running this batch file, you\n"
+         "REM have agreed to the terms specified in the\n"
+         "REM software license.\n"
+         "REM This file contains all the files ZALTOR found based on\n"
+         "REM the user's given search criteria.\n"
+         "REM Created on <time>\n\n\n"
+         "REM Setting any environment variable(s) specified.\n";
+}
+
+}  // namespace zaltor::testing
