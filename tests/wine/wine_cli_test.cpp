@@ -92,6 +92,16 @@ TEST_F(WineCli, EveryCaseGivesTheSameFilesAsOnLinux) {
   for (const CliCase& c : CliCases()) RunAndCheckCase(c, CommandFor);
 }
 
+TEST_F(WineCli, HostNeutralUnitTestsPassOnWindows) {
+  const char* tests = std::getenv("ZALTOR_WINDOWS_TESTS");
+  if (tests == nullptr || !std::filesystem::exists(tests)) GTEST_SKIP() << "ZALTOR_WINDOWS_TESTS is missing";
+  TempTree output;
+  std::string command = Environment() + " timeout 300 wine " + ShellQuote(tests) + " >" +
+                        ShellQuote(output.Path("log")) + " 2>&1";
+  int status = std::system(command.c_str());
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << output.Read("log");
+}
+
 TEST_F(WineCli, BatchFileOfHostileNamesRunsNothingThatWasNotAsked) {
   TempTree tree;
   TempTree output;
