@@ -1,6 +1,7 @@
 // zaltor-cli as a user runs it: flags, questions on standard input, status
 // lines, exit codes.
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -94,6 +95,56 @@ TEST(AnswerFromLineTest, UnclearAnswersLetTheSearchGoOn) {
   EXPECT_EQ(AnswerFromLine("maybe\n", 36), kIdNo);
   EXPECT_EQ(AnswerFromLine(nullptr, 20), kIdYes);
   EXPECT_EQ(AnswerFromLine(nullptr, 36), kIdNo);
+}
+
+}  // namespace
+}  // namespace zaltor::testing
+
+#include <signal.h>
+#include <unistd.h>
+
+namespace zaltor::testing {
+namespace {
+
+// Ctrl-C while a question waits: the answer still comes, then the search
+// stops at its next checkpoint with the totals written.
+TEST(CliInterruptTest, FirstInterruptStopsTheSearchAtTheNextCheckpoint) {
+  TempTree tree;
+  tree.File("top/a.txt");
+  tree.File("top/b.txt");
+  tree.File("top/sub/c.txt");
+  int input[2];
+  ASSERT_EQ(pipe(input), 0);
+  const std::string out = tree.Path("out.txt");
+  pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    dup2(input[0], STDIN_FILENO);
+    close(input[1]);
+    const std::string drives = "ZALTOR_DRIVES=C=" + tree.root();
+    putenv(const_cast<char*>(drives.c_str()));
+    int devnull = ::open("/dev/null", 1);
+    dup2(devnull, STDERR_FILENO);
+    execl(ZALTOR_CLI_PATH, ZALTOR_CLI_PATH, "/fp", "C:\\top\\*.txt", "/r", "/se", "/of", "C:\\out.txt",
+          static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  close(input[0]);
+  // Wait for the first question: the result file exists once the search runs.
+  for (int i = 0; i < 500 && !tree.Exists("out.txt"); ++i) usleep(10000);
+  usleep(200000);
+  kill(child, SIGINT);
+  usleep(200000);
+  ASSERT_EQ(write(input[1], "n\n", 2), 2);
+  close(input[1]);
+  int status = 0;
+  waitpid(child, &status, 0);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 2);
+  const std::string result = tree.Read("out.txt");
+  EXPECT_NE(result.find("C:\\top\\a.txt\n"), std::string::npos) << result;
+  EXPECT_EQ(result.find("b.txt"), std::string::npos) << result;
+  EXPECT_NE(result.find("A total of 1 files found"), std::string::npos) << result;
 }
 
 }  // namespace
