@@ -14,11 +14,17 @@
 namespace zaltor::testing {
 namespace {
 
+// A program named in the environment, else where scripts/build-windows puts it.
+std::string PathFromEnvironment(const char* name, const char* fallback) {
+  const char* value = std::getenv(name);
+  return value != nullptr ? value : fallback;
+}
+
 class WineCli : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    const char* exe = std::getenv("ZALTOR_WINDOWS_CLI");
-    if (exe == nullptr || !std::filesystem::exists(exe) || std::system("command -v wine >/dev/null") != 0) {
+    const std::string exe = PathFromEnvironment("ZALTOR_WINDOWS_CLI", ZALTOR_WINDOWS_CLI_PATH);
+    if (!std::filesystem::exists(exe) || std::system("command -v wine >/dev/null") != 0) {
       return;
     }
     windowsCli = exe;
@@ -36,7 +42,7 @@ class WineCli : public ::testing::Test {
   }
 
   void SetUp() override {
-    if (prefix.empty()) GTEST_SKIP() << "ZALTOR_WINDOWS_CLI or wine is missing";
+    if (prefix.empty()) GTEST_SKIP() << "the Windows zaltor-cli.exe or wine is missing";
   }
 
   static std::string Environment() {
@@ -93,8 +99,8 @@ TEST_F(WineCli, EveryCaseGivesTheSameFilesAsOnLinux) {
 }
 
 TEST_F(WineCli, HostNeutralUnitTestsPassOnWindows) {
-  const char* tests = std::getenv("ZALTOR_WINDOWS_TESTS");
-  if (tests == nullptr || !std::filesystem::exists(tests)) GTEST_SKIP() << "ZALTOR_WINDOWS_TESTS is missing";
+  const std::string tests = PathFromEnvironment("ZALTOR_WINDOWS_TESTS", ZALTOR_WINDOWS_TESTS_PATH);
+  if (!std::filesystem::exists(tests)) GTEST_SKIP() << tests << " is missing";
   TempTree output;
   std::string command = Environment() + " timeout 300 wine " + ShellQuote(tests) + " >" +
                         ShellQuote(output.Path("log")) + " 2>&1";
