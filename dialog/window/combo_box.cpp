@@ -1,0 +1,138 @@
+#include "dialog/window/combo_box.h"
+
+#include <QLineEdit>
+#include <cctype>
+
+namespace zaltor::win {
+
+namespace {
+
+QString FromText(const char* text) { return QString::fromLocal8Bit(text != nullptr ? text : ""); }
+
+bool StartsWithIgnoringCase(const std::string& item, const std::string& prefix) {
+  if (prefix.size() > item.size()) return false;
+  return ComboBox::CompareItems(item.substr(0, prefix.size()), prefix) == 0;
+}
+
+}  // namespace
+
+ComboBox::ComboBox(QWidget* parent, bool editable, bool sorted) : QComboBox(parent), sortedList(sorted) {
+  setEditable(editable);
+  setInsertPolicy(QComboBox::NoInsert);
+  setDuplicatesEnabled(true);
+  if (editable) {
+    // Typing leaves the list without a selection, as the control does when
+    // its list is closed.
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this] { selection = kComboError; });
+  }
+  connect(this, qOverload<int>(&QComboBox::activated), this, [this](int index) { selection = index; });
+}
+
+int ComboBox::CompareItems(const std::string& a, const std::string& b) {
+  const std::size_t length = std::min(a.size(), b.size());
+  for (std::size_t i = 0; i < length; ++i) {
+    const int ca = std::tolower(static_cast<unsigned char>(a[i]));
+    const int cb = std::tolower(static_cast<unsigned char>(b[i]));
+    if (ca != cb) return ca < cb ? -1 : 1;
+  }
+  return a.size() == b.size() ? 0 : a.size() < b.size() ? -1 : 1;
+}
+
+int ComboBox::AddString(const char* text) {
+  if (!sortedList) return InsertString(-1, text);
+  // Binary search for the first place whose item does not sort before the
+  // text, probing the lower midpoint.
+  const std::string value = text != nullptr ? text : "";
+  int low = 0;
+  int high = count();
+  while (low != high) {
+    const int middle = (low + high) / 2;
+    const int order = CompareItems(value, GetLBText(middle));
+    if (order == 0) {
+      low = high = middle;
+    } else if (order < 0) {
+      high = middle;
+    } else {
+      low = middle + 1;
+    }
+  }
+  return InsertString(low, text);
+}
+
+int ComboBox::InsertString(int index, const char* text) {
+  if (index > count()) return kComboError;
+  if (index < 0) index = count();
+  const QString keep = isEditable() ? lineEdit()->text() : QString();
+  insertItem(index, FromText(text));
+  if (selection >= index) ++selection;
+  // QComboBox selects the first item put into an empty list; the control
+  // does not, and its text field keeps what it held.
+  setCurrentIndex(selection);
+  if (isEditable()) lineEdit()->setText(keep);
+  return index;
+}
+
+int ComboBox::DeleteString(int index) {
+  if (index < 0 || index >= count()) return kComboError;
+  const QString keep = isEditable() ? lineEdit()->text() : QString();
+  if (selection == index) {
+    selection = kComboError;
+  } else if (selection > index) {
+    --selection;
+  }
+  removeItem(index);
+  setCurrentIndex(selection);
+  if (isEditable()) lineEdit()->setText(keep);
+  return count();
+}
+
+int ComboBox::FindString(int start, const char* text) const {
+  const std::string prefix = text != nullptr ? text : "";
+  const int total = count();
+  for (int step = 1; step <= total; ++step) {
+    const int index = start < 0 || start >= total ? step - 1 : (start + step) % total;
+    if (StartsWithIgnoringCase(GetLBText(index), prefix)) return index;
+  }
+  return kComboError;
+}
+
+int ComboBox::FindStringExact(int start, const char* text) const {
+  const std::string wanted = text != nullptr ? text : "";
+  const int total = count();
+  for (int step = 1; step <= total; ++step) {
+    const int index = start < 0 || start >= total ? step - 1 : (start + step) % total;
+    if (CompareItems(GetLBText(index), wanted) == 0) return index;
+  }
+  return kComboError;
+}
+
+int ComboBox::SetCurSel(int index) {
+  if (index < -1 || index >= count()) {
+    selection = kComboError;
+    setCurrentIndex(-1);
+    return kComboError;
+  }
+  selection = index;
+  setCurrentIndex(index);
+  if (index < 0 && isEditable()) lineEdit()->clear();
+  return index < 0 ? kComboError : index;
+}
+
+std::string ComboBox::GetLBText(int index) const {
+  if (index < 0 || index >= count()) return std::string();
+  return itemText(index).toLocal8Bit().toStdString();
+}
+
+void ComboBox::LimitText(int characters) {
+  if (isEditable()) lineEdit()->setMaxLength(characters > 0 ? characters : 32767);
+}
+
+std::string ComboBox::WindowText() const {
+  return (isEditable() ? lineEdit()->text() : currentText()).toLocal8Bit().toStdString();
+}
+
+void ComboBox::SetWindowText(const char* text) {
+  if (isEditable()) lineEdit()->setText(FromText(text));
+}
+
+}  // namespace zaltor::win

@@ -1,0 +1,46 @@
+#include "dialog/window/icon_resource.h"
+
+#include <QImage>
+
+#include "resources/resources.h"
+
+namespace zaltor::win {
+
+namespace {
+
+QPixmap PixmapOf(const res::IconImage& image) {
+  QImage pixels(image.size, image.size, QImage::Format_ARGB32);
+  for (int y = 0; y < image.size; ++y) {
+    const char* row = image.rows[y];
+    for (int x = 0; x < image.size; ++x) {
+      const char cell = row[x];
+      int index = -1;
+      if (cell >= '0' && cell <= '9') index = cell - '0';
+      if (cell >= 'A' && cell <= 'F') index = cell - 'A' + 10;
+      pixels.setPixel(x, y, index < 0 ? 0u : 0xff000000u | res::kIconPalette[index]);
+    }
+  }
+  return QPixmap::fromImage(pixels);
+}
+
+}  // namespace
+
+QIcon LoadIconResource(int id) {
+  int count = 0;
+  const res::IconImage* images = res::FindIconImages(id, &count);
+  QIcon icon;
+  for (int i = 0; i < count; ++i) icon.addPixmap(PixmapOf(images[i]));
+  return icon;
+}
+
+QPixmap IconPixmap(int id, int size) {
+  int count = 0;
+  const res::IconImage* images = res::FindIconImages(id, &count);
+  for (int i = 0; i < count; ++i) {
+    if (images[i].size == size) return PixmapOf(images[i]);
+  }
+  if (count == 0) return QPixmap();
+  return PixmapOf(images[0]).scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+}  // namespace zaltor::win
