@@ -67,7 +67,7 @@ class DialogWindow : public QDialog {
   void FocusDlgItem(int id);
 
   // The window menu: entries appended here are offered in the dialog's
-  // context menu after its Close entry; an empty text appends a separator.
+  // context menu after its Close entry; command 0 appends a separator.
   void AppendSystemMenu(int command, const char* text);
   struct MenuEntry {
     int command;  // 0 for a separator

@@ -1,0 +1,16 @@
+// zaltor-help FILE CONTEXT: shows a help file at the topic numbered CONTEXT
+// (hexadecimal).
+#include <QApplication>
+#include <string>
+
+#include "dialog/window/help.h"
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  zaltor::win::HelpViewer viewer;
+  const std::string file = argc > 1 ? argv[1] : "";
+  const unsigned long context = argc > 2 ? std::stoul(argv[2], nullptr, 16) : 0;
+  viewer.Open(file, context);
+  viewer.show();
+  return application.exec();
+}
