@@ -96,8 +96,9 @@ void SearchDialog::ResetFields() {
   GetTempDirectory(tempDirectory, fs);
   char resultName[kMaxPath];
   char batchName[kMaxPath];
-  std::snprintf(resultName, sizeof resultName, "%szltoutputs.txt", tempDirectory);
-  std::snprintf(batchName, sizeof batchName, "%szltbatch.bat", tempDirectory);
+  // GetTempDirectory keeps the directory short enough for both names.
+  std::snprintf(resultName, sizeof resultName, "%.*szltoutputs.txt", kMaxTempDirectory, tempDirectory);
+  std::snprintf(batchName, sizeof batchName, "%.*szltbatch.bat", kMaxTempDirectory, tempDirectory);
   SetDlgItemText(res::kResults, resultName);
   SetDlgItemText(res::kBatch, batchName);
   SetDlgItemText(res::kFileAction, "dir");

@@ -17,6 +17,7 @@
 
 #include "dialog/window/icon_resource.h"
 #include "resources/resource_ids.h"
+#include "resources/resources.h"
 
 namespace zaltor::win {
 

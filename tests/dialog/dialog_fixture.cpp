@@ -1,0 +1,109 @@
+#include "dialog/dialog_fixture.h"
+
+#include <QThread>
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/stat.h>
+
+namespace zaltor::testing {
+
+EnvironmentGuard::~EnvironmentGuard() {
+  for (const auto& [name, value] : saved) {
+    if (value) {
+      setenv(name.c_str(), value->c_str(), 1);
+    } else {
+      unsetenv(name.c_str());
+    }
+  }
+}
+
+void EnvironmentGuard::Set(const char* name, const char* value) {
+  if (saved.find(name) == saved.end()) {
+    const char* old = std::getenv(name);
+    saved[name] = old != nullptr ? std::optional<std::string>(old) : std::nullopt;
+  }
+  if (value != nullptr) {
+    setenv(name, value, 1);
+  } else {
+    unsetenv(name);
+  }
+}
+
+ScriptedBoxes::ScriptedBoxes() {
+  win::SetMessageBoxAnswerer([this](const win::MessageBoxRequest& request) {
+    int answer = 0;
+    {
+      std::lock_guard<std::mutex> lock(mutex);
+      boxes.push_back({request.text, request.caption, request.style, std::this_thread::get_id()});
+      if (next < answers.size()) answer = answers[next++];
+    }
+    if (onBox) onBox(request);
+    if (answer != 0) return answer;
+    switch (request.style & win::kMbButtonMask) {
+      case win::kMbYesNo:
+      case win::kMbYesNoCancel:
+        return win::kIdYes;
+      case win::kMbRetryCancel:
+        return win::kIdRetry;
+      default:
+        return win::kIdOk;
+    }
+  });
+}
+
+ScriptedBoxes::~ScriptedBoxes() { win::SetMessageBoxAnswerer({}); }
+
+std::vector<ScriptedBoxes::Box> ScriptedBoxes::Boxes() {
+  std::lock_guard<std::mutex> lock(mutex);
+  return boxes;
+}
+
+bool ServeUntil(const std::function<bool()>& done, std::chrono::milliseconds limit) {
+  const auto end = std::chrono::steady_clock::now() + limit;
+  while (!done()) {
+    if (std::chrono::steady_clock::now() > end) return false;
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    QThread::msleep(1);
+  }
+  return true;
+}
+
+RecordingProgram::RecordingProgram() {
+  path = dir.Path("record-args");
+  // Each start takes the next free number; the record appears whole, by a
+  // rename, so a reader never sees half of it.
+  const std::string script =
+      "#!/bin/sh\n"
+      "dir='" + dir.root() + "'\n"
+      "n=1\n"
+      "while ! mkdir \"$dir/lock.$n\" 2>/dev/null; do n=$((n+1)); done\n"
+      "for a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"$dir/tmp.$n\"\n"
+      "mv \"$dir/tmp.$n\" \"$dir/record.$n\"\n";
+  dir.File("record-args", script);
+  chmod(path.c_str(), 0755);
+}
+
+std::vector<std::vector<std::string>> RecordingProgram::Starts() const {
+  std::vector<std::vector<std::string>> starts;
+  for (int n = 1; dir.Exists("record." + std::to_string(n)); ++n) {
+    std::istringstream lines(dir.Read("record." + std::to_string(n)));
+    std::vector<std::string> arguments;
+    for (std::string line; std::getline(lines, line);) arguments.push_back(line);
+    starts.push_back(arguments);
+  }
+  return starts;
+}
+
+bool RecordingProgram::WaitForStarts(std::size_t count) const {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  while (Starts().size() < count) {
+    if (std::chrono::steady_clock::now() > end) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return true;
+}
+
+}  // namespace zaltor::testing

@@ -1,0 +1,40 @@
+// A file system whose drive list and drive types a test sets, and whose
+// drive paths map onto one host directory as C:. Everything else is the
+// host's.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/posix/posix_file_system.h"
+#include "support/proxy_file_system.h"
+
+namespace zaltor::testing {
+
+class FakeDrives : public ProxyFileSystem {
+ public:
+  // drives: letter and GetDriveType answer, in letter order. hostC: the
+  // host directory that C: stands for.
+  explicit FakeDrives(std::map<char, unsigned> drives, const std::string& hostC = "/")
+      : ProxyFileSystem(host), host("C=" + hostC, hostC), drives(std::move(drives)) {}
+
+  unsigned GetLogicalDriveStrings(unsigned size, char* buffer) override {
+    std::string all;
+    for (const auto& [letter, type] : drives) (all += letter) += std::string(":\\") + '\0';
+    if (size < all.size() + 1) return static_cast<unsigned>(all.size() + 1);
+    all.copy(buffer, all.size());
+    buffer[all.size()] = '\0';
+    return static_cast<unsigned>(all.size());
+  }
+  unsigned GetDriveType(const char* root) override {
+    auto found = drives.find(root != nullptr ? root[0] : '?');
+    return found != drives.end() ? found->second : kDriveNoRootDir;
+  }
+
+ private:
+  PosixFileSystem host;
+  std::map<char, unsigned> drives;
+};
+
+}  // namespace zaltor::testing
