@@ -1,6 +1,7 @@
-// A ProxyFileSystem that also watches file reading: it records every path
-// handed to OpenRead and what came of it, and lets a test change the file
-// under the engine just before it is opened or between two reads.
+// A ProxyFileSystem that also watches the walk and file reading: it records
+// every path handed to OpenRead and what came of it, and lets a test change
+// the tree under the engine at a chosen call: after a directory change,
+// before a listing, before a file is opened or between two reads.
 #pragma once
 
 #include <functional>
@@ -26,9 +27,23 @@ class FaultFileSystem : public ProxyFileSystem {
   // the first) and its result.
   std::function<void(int fd, int readIndex, long got)> afterRead;
 
+  // Called after a directory change, with the path and its result.
+  std::function<void(const char* path, int result)> afterChDir;
+  // Called with the pattern before each listing.
+  std::function<void(const char* pattern)> beforeFind;
+
   std::vector<Opening> openings;
   long bytesRead = 0;
 
+  int ChDir(const char* path) override {
+    int result = ProxyFileSystem::ChDir(path);
+    if (afterChDir) afterChDir(path, result);
+    return result;
+  }
+  FindHandle FindFirst(const char* pattern, FindData* out) override {
+    if (beforeFind) beforeFind(pattern);
+    return ProxyFileSystem::FindFirst(pattern, out);
+  }
   int OpenRead(const char* path) override {
     if (beforeOpen) beforeOpen(path);
     int fd = ProxyFileSystem::OpenRead(path);
