@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "engine/entry_details.h"
 #include "engine/front_end.h"
 #include "engine/match_entry.h"
 #include "engine/messages.h"
@@ -16,8 +17,8 @@ namespace {
 // Ends the enumeration however the loop is left.
 class Enumeration {
  public:
-  Enumeration(FileSystem& fs, const char* pattern, FindData* entry)
-      : fs(fs), handle(fs.FindFirst(pattern, entry)) {}
+  Enumeration(FileSystem& fs, const char* pattern, FindData* entry, bool withDetails)
+      : fs(fs), handle(withDetails ? fs.FindFirst(pattern, entry) : fs.FindFirstNames(pattern, entry)) {}
   ~Enumeration() {
     if (handle != kFindFailed) fs.FindClose(handle);
   }
@@ -47,7 +48,7 @@ int ScanDirectory(SearchEngine* engine) {
   }
 
   FindData entry;
-  Enumeration files(engine->fs, request.namePattern, &entry);
+  Enumeration files(engine->fs, request.namePattern, &entry, ScanNeedsEntryDetails(request));
   if (!files.found()) return 0;
   bool cdWritten = false;
   for (bool first = true;; first = false) {

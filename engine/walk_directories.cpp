@@ -103,7 +103,8 @@ void ApplyDirectoryCommands(SearchEngine& engine, int& result) {
 
 int ListSubdirectories(SearchEngine& engine, DirectoryStack& stack, const char* path) {
   FindData entry;
-  FindHandle handle = engine.fs.FindFirst("*.*", &entry);
+  // Only names and the directory bit are needed here.
+  FindHandle handle = engine.fs.FindFirstNames("*.*", &entry);
   if (handle == kFindFailed) return 0;
   int count = 0;
   do {

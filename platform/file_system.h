@@ -79,6 +79,13 @@ class FileSystem {
   virtual FindHandle FindFirst(const char* pattern, FindData* out) = 0;
   virtual int FindNext(FindHandle handle, FindData* out) = 0;  // 0, or -1 at the end
   virtual int FindClose(FindHandle handle) = 0;
+  // FindFirst for callers that need only each entry's name and its type bits
+  // (directory, archive for a regular file, system for anything else, hidden
+  // for a leading dot): the same entries in the same order, but times, size
+  // and the read-only bit may be left zero, so a host that knows the type
+  // from the directory itself need not look at every entry. FindNext and
+  // FindClose go on with the handle as usual. By default this is FindFirst.
+  virtual FindHandle FindFirstNames(const char* pattern, FindData* out);
 
   // _open(path, _O_RDONLY | _O_BINARY): a descriptor, or -1. Only regular
   // files open; nothing here ever blocks.

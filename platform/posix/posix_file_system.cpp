@@ -13,6 +13,7 @@
 #include <cstring>
 #include <fstream>
 
+#include "platform/posix/entry_type.h"
 #include "platform/wildcard.h"
 
 namespace zaltor {
@@ -36,14 +37,6 @@ unsigned AttributesOf(mode_t mode, const char* name) {
     attrib |= kAttrSystem;
   }
   if ((mode & S_IWUSR) == 0) attrib |= kAttrReadOnly;
-  if (name[0] == '.') attrib |= kAttrHidden;
-  return attrib;
-}
-
-// Only the type is known when the entry cannot be looked at (a directory we
-// may read but not search); it is listed with zero times and size.
-unsigned AttributesOfType(unsigned char type, const char* name) {
-  unsigned attrib = type == DT_DIR ? kAttrDirectory : type == DT_REG ? kAttrArchive : kAttrSystem;
   if (name[0] == '.') attrib |= kAttrHidden;
   return attrib;
 }
@@ -191,6 +184,14 @@ int PosixFileSystem::MkDir(const char* path) {
 }
 
 FindHandle PosixFileSystem::FindFirst(const char* pattern, FindData* out) {
+  return Enumerate(pattern, out, true);
+}
+
+FindHandle PosixFileSystem::FindFirstNames(const char* pattern, FindData* out) {
+  return Enumerate(pattern, out, false);
+}
+
+FindHandle PosixFileSystem::Enumerate(const char* pattern, FindData* out, bool withDetails) {
   if (pattern == nullptr) return kFindFailed;
   // The directory part ends at the last separator, or after a bare "X:".
   const char* name = pattern;
@@ -243,6 +244,11 @@ FindHandle PosixFileSystem::FindFirst(const char* pattern, FindData* out) {
   for (const RawEntry& entry : raw) {
     const char* entryName = names.data() + entry.offset;
     ListedEntry listed = {entry.offset, entry.length, 0, 0, 0, 0, 0};
+    if (!withDetails) {
+      if (!EntryTypeAttributes(dirfd(dir), entryName, entry.type, &listed.attrib)) continue;
+      listing.entries.push_back(listed);
+      continue;
+    }
     struct stat info;
     if (fstatat(dirfd(dir), entryName, &info, AT_SYMLINK_NOFOLLOW) == 0) {
       listed.attrib = AttributesOf(info.st_mode, entryName);
@@ -252,6 +258,8 @@ FindHandle PosixFileSystem::FindFirst(const char* pattern, FindData* out) {
       listed.timeWrite = info.st_mtime;
       listed.size = S_ISREG(info.st_mode) ? static_cast<std::uint64_t>(info.st_size) : 0;
     } else if (errno == EACCES) {
+      // Only the type is known of an entry that cannot be looked at (in a
+      // directory we may read but not search): zero times and size.
       listed.attrib = AttributesOfType(entry.type, entryName);
     } else {
       continue;  // gone since it was read

@@ -39,6 +39,8 @@ class PosixFileSystem : public FileSystem {
   FindHandle FindFirst(const char* pattern, FindData* out) override;
   int FindNext(FindHandle handle, FindData* out) override;
   int FindClose(FindHandle handle) override;
+  // The same listing, each entry's type taken from the directory itself.
+  FindHandle FindFirstNames(const char* pattern, FindData* out) override;
 
   int OpenRead(const char* path) override;
   long Read(int fd, void* buffer, unsigned count) override;
@@ -73,6 +75,9 @@ class PosixFileSystem : public FileSystem {
     std::size_t next = 0;
   };
 
+  // FindFirst and FindFirstNames: withDetails looks at every entry the
+  // pattern selects for its times, size and permissions.
+  FindHandle Enumerate(const char* pattern, FindData* out, bool withDetails);
   static void Fill(const Listing& listing, const ListedEntry& entry, FindData* out);
   // The normalised drive path of path (at most 259 characters), or false.
   bool Resolve(const char* path, std::string* drivePath) const;

@@ -130,16 +130,31 @@ int Search(InMemoryFileSystem& fs, const std::string& needle) {
   return SearchFileContent(fs, "C:\\f", needle.data(), static_cast<std::int32_t>(needle.size()));
 }
 
-TEST(SearchFileContent, FindsAnOccurrenceAcrossTheFirstReadBoundary) {
+TEST(SearchFileContent, FindsAnOccurrenceAcrossEachReadBoundary) {
   InMemoryFileSystem fs;
-  std::string file(20000, '.');
-  file.replace(8190, 4, "wxyz");
+  std::string file(3 * kContentReadSize, '.');
+  file.replace(kContentReadSize - 2, 4, "wxyz");
+  file.replace(2 * kContentReadSize - 1, 4, "klmn");
   fs.files["C:\\f"] = file;
   EXPECT_EQ(Search(fs, "WXYZ"), 1);
   EXPECT_EQ(fs.readSizes, (std::vector<unsigned>{kContentReadSize, kContentReadSize}));
   EXPECT_EQ(Search(fs, "wxyz."), 1);
   EXPECT_EQ(Search(fs, ".wxyz"), 1);
   EXPECT_EQ(Search(fs, "wxyy"), 0);
+  fs.readSizes.clear();
+  EXPECT_EQ(Search(fs, "KLMN"), 1);
+  EXPECT_EQ(fs.readSizes.size(), 3u);
+  EXPECT_EQ(Search(fs, ".klmn."), 1);
+}
+
+TEST(SearchFileContent, FindsAnOccurrenceAcrossByte8192) {
+  InMemoryFileSystem fs;
+  std::string file(20000, '.');
+  file.replace(8190, 4, "wxyz");
+  fs.files["C:\\f"] = file;
+  EXPECT_EQ(Search(fs, "WXYZ"), 1);
+  fs.readLimit = 8192;
+  EXPECT_EQ(Search(fs, "WXYZ"), 1);
 }
 
 TEST(SearchFileContent, StopsReadingAtTheFirstOccurrence) {
