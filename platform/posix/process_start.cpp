@@ -1,6 +1,7 @@
 #include "platform/process_start.h"
 
 #include <cerrno>
+#include <csignal>
 #include <spawn.h>
 #include <sys/types.h>
 
@@ -10,10 +11,22 @@ namespace zaltor {
 
 int StartProcess(const char* const* argv, long* processId) {
   if (argv == nullptr || argv[0] == nullptr) return ENOENT;
+  // The dialog program ignores SIGCHLD so that nobody has to reap what it
+  // starts; the started program must not inherit that, or its own waits for
+  // its children fail.
+  posix_spawnattr_t attributes;
+  int result = posix_spawnattr_init(&attributes);
+  if (result != 0) return result;
+  sigset_t defaults;
+  sigemptyset(&defaults);
+  sigaddset(&defaults, SIGCHLD);
+  posix_spawnattr_setsigdefault(&attributes, &defaults);
+  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
   pid_t pid = 0;
   // posix_spawnp reports a failed exec of the child as its result, so a
   // missing or unrunnable program is known here, and nobody waits.
-  const int result = posix_spawnp(&pid, argv[0], nullptr, nullptr, const_cast<char* const*>(argv), environ);
+  result = posix_spawnp(&pid, argv[0], nullptr, &attributes, const_cast<char* const*>(argv), environ);
+  posix_spawnattr_destroy(&attributes);
   if (result == 0 && processId != nullptr) *processId = static_cast<long>(pid);
   return result;
 }

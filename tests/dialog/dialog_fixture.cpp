@@ -80,20 +80,28 @@ RecordingProgram::RecordingProgram() {
       "dir='" + dir.root() + "'\n"
       "n=1\n"
       "while ! mkdir \"$dir/lock.$n\" 2>/dev/null; do n=$((n+1)); done\n"
-      "for a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"$dir/tmp.$n\"\n"
+      "{ echo $$; for a in \"$@\"; do printf '%s\\n' \"$a\"; done; } > \"$dir/tmp.$n\"\n"
       "mv \"$dir/tmp.$n\" \"$dir/record.$n\"\n";
   dir.File("record-args", script);
   chmod(path.c_str(), 0755);
 }
 
 std::vector<std::vector<std::string>> RecordingProgram::Starts() const {
-  std::vector<std::vector<std::string>> starts;
+  // Starts that run side by side may record in either order; their process
+  // ids tell the order they were started in.
+  std::vector<std::pair<long, std::vector<std::string>>> records;
   for (int n = 1; dir.Exists("record." + std::to_string(n)); ++n) {
     std::istringstream lines(dir.Read("record." + std::to_string(n)));
+    std::string pid;
+    std::getline(lines, pid);
     std::vector<std::string> arguments;
     for (std::string line; std::getline(lines, line);) arguments.push_back(line);
-    starts.push_back(arguments);
+    records.emplace_back(std::atol(pid.c_str()), arguments);
   }
+  std::sort(records.begin(), records.end(),
+            [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::vector<std::vector<std::string>> starts;
+  for (auto& record : records) starts.push_back(std::move(record.second));
   return starts;
 }
 
