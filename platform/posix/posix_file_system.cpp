@@ -297,8 +297,12 @@ int PosixFileSystem::FindClose(FindHandle handle) { return listings.erase(handle
 int PosixFileSystem::OpenRead(const char* path) {
   std::string host = HostOf(path);
   if (host.empty()) return -1;
-  // O_NONBLOCK keeps a FIFO from waiting for a writer before the type check
-  // below can turn it away; it has no effect on regular files.
+  // Opening a FIFO or a device acts on it (a waiting writer is released,
+  // some devices rewind or reset): only regular files are opened at all.
+  struct stat before;
+  if (lstat(host.c_str(), &before) != 0 || !S_ISREG(before.st_mode)) return -1;
+  // Something may be swapped in after the lstat: O_NONBLOCK keeps a FIFO
+  // from waiting for a writer before the type check below turns it away.
   int fd = open(host.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY);
   if (fd < 0) return -1;
   struct stat data;
