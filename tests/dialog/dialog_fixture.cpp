@@ -79,7 +79,9 @@ RecordingProgram::RecordingProgram() {
       "#!/bin/sh\n"
       "dir='" + dir.root() + "'\n"
       "n=1\n"
-      "while ! mkdir \"$dir/lock.$n\" 2>/dev/null; do n=$((n+1)); done\n"
+      "exec </dev/null >/dev/null 2>&1\n"
+      // A start that comes after its test has ended finds no directory.
+      "while ! mkdir \"$dir/lock.$n\"; do [ -d \"$dir\" ] || exit 0; n=$((n+1)); done\n"
       "{ echo $$; for a in \"$@\"; do printf '%s\\n' \"$a\"; done; } > \"$dir/tmp.$n\"\n"
       "mv \"$dir/tmp.$n\" \"$dir/record.$n\"\n";
   dir.File("record-args", script);
