@@ -8,37 +8,15 @@
 #include <string>
 
 #include "cli/console_front_end.h"
+#include "support/cli_run.h"
 #include "support/temp_tree.h"
 
 namespace zaltor::testing {
 namespace {
 
-struct CliRun {
-  int exitCode = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string Quote(const std::string& text) {
-  std::string quoted = "'";
-  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
-
 // Runs zaltor-cli with C: mapped to the tree and the given standard input.
 CliRun RunCli(const TempTree& tree, const std::vector<std::string>& args, const std::string& input = "") {
-  TempTree io;
-  io.File("in", input);
-  std::string command = "cd " + Quote(tree.root()) + " && ZALTOR_DRIVES=" + Quote("C=" + tree.root()) +
-                        " TZ=UTC " + Quote(ZALTOR_CLI_PATH);
-  for (const std::string& arg : args) command += " " + Quote(arg);
-  command += " <" + Quote(io.Path("in")) + " >" + Quote(io.Path("out")) + " 2>" + Quote(io.Path("err"));
-  CliRun run;
-  int status = std::system(command.c_str());
-  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  run.out = io.Read("out");
-  run.err = io.Read("err");
-  return run;
+  return RunCliOnTree(ZALTOR_CLI_PATH, tree, args, input);
 }
 
 TEST(CliTest, ResultGoesToStandardOutputByDefault) {

@@ -7,12 +7,6 @@
 
 namespace zaltor::testing {
 
-std::string ShellQuote(const std::string& text) {
-  std::string quoted = "'";
-  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
-
 void RunAndCheckCase(const CliCase& c, const CommandFor& commandFor) {
   SCOPED_TRACE(c.name);
   TempTree tree;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "hosts/cli_cases.h"
+#include "support/cli_run.h"
 #include "support/temp_tree.h"
 
 namespace zaltor::testing {
@@ -12,9 +13,6 @@ namespace zaltor::testing {
 // Builds the shell command that starts the program for a case, with the
 // tree as drive M: and the output directory as drive N:.
 using CommandFor = std::function<std::string(const TempTree& tree, const TempTree& output)>;
-
-// Quotes a word for the shell.
-std::string ShellQuote(const std::string& text);
 
 // Runs the case and checks its exit code and both files with gtest
 // expectations.

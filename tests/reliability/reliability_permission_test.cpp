@@ -12,16 +12,11 @@
 #include <gtest/gtest.h>
 
 #include "reliability/child_process.h"
+#include "support/cli_run.h"
 #include "support/temp_tree.h"
 
 namespace zaltor::testing {
 namespace {
-
-std::string Quote(const std::string& text) {
-  std::string quoted = "'";
-  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
 
 // zaltor-cli is built beside the test programs.
 std::string CliPath() {
@@ -29,31 +24,15 @@ std::string CliPath() {
   return (std::filesystem::read_symlink("/proc/self/exe", ignored).parent_path() / "zaltor-cli").string();
 }
 
-struct CliRun {
-  int exitCode = -1;
-  std::string out;
-  std::string err;
-};
-
 // Runs zaltor-cli as an ordinary user, C: mapped onto the tree, with the
 // answers on standard input.
 CliRun RunAsOrdinaryUser(const TempTree& tree, const std::vector<std::string>& args, const std::string& input) {
-  TempTree io;
-  io.File("in", input);
-  std::string command = "cd " + Quote(tree.root()) + " && ZALTOR_DRIVES=" + Quote("C=" + tree.root()) + " TZ=UTC ";
+  std::string prefix;
   if (geteuid() == 0) {
-    command += "setpriv --reuid=" + std::to_string(kOrdinaryUser) + " --regid=" + std::to_string(kOrdinaryUser) +
-               " --clear-groups ";
+    prefix = "setpriv --reuid=" + std::to_string(kOrdinaryUser) + " --regid=" + std::to_string(kOrdinaryUser) +
+             " --clear-groups ";
   }
-  command += Quote(CliPath());
-  for (const std::string& arg : args) command += " " + Quote(arg);
-  command += " <" + Quote(io.Path("in")) + " >" + Quote(io.Path("out")) + " 2>" + Quote(io.Path("err"));
-  CliRun run;
-  int status = std::system(command.c_str());
-  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  run.out = io.Read("out");
-  run.err = io.Read("err");
-  return run;
+  return RunCliOnTree(CliPath(), tree, args, input, prefix);
 }
 
 // The result lines: what follows the header's blank line (the header holds
