@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstddef>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -40,14 +41,6 @@ unsigned AttributesOf(mode_t mode, const char* name) {
   if (name[0] == '.') attrib |= kAttrHidden;
   return attrib;
 }
-
-// One name read from a directory; the text lives in a shared buffer so that
-// reading a large directory costs no allocation per entry.
-struct RawEntry {
-  std::size_t offset;
-  std::size_t length;
-  unsigned char type;
-};
 
 int DotRank(std::string_view name) { return name == "." ? 0 : name == ".." ? 1 : 2; }
 
@@ -101,13 +94,26 @@ std::string MountTypeOf(const std::string& hostPath) {
 
 }  // namespace
 
+PosixFileSystem::Descriptor::~Descriptor() {
+  if (fd_ >= 0) close(fd_);
+}
+
+PosixFileSystem::Descriptor& PosixFileSystem::Descriptor::operator=(Descriptor&& other) noexcept {
+  if (this != &other) {
+    if (fd_ >= 0) close(fd_);
+    fd_ = other.fd_;
+    other.fd_ = -1;
+  }
+  return *this;
+}
+
 void PosixFileSystem::Fill(const Listing& listing, const ListedEntry& entry, FindData* out) {
   out->attrib = entry.attrib;
   out->timeCreate = entry.timeCreate;
   out->timeAccess = entry.timeAccess;
   out->timeWrite = entry.timeWrite;
   out->size = entry.size;
-  std::memcpy(out->name, listing.names.data() + entry.nameOffset, entry.nameLength + 1);
+  std::memcpy(out->name, listing.read->names.data() + entry.nameOffset, entry.nameLength + 1);
 }
 
 PosixFileSystem::PosixFileSystem(const std::string& driveTable, const std::string& hostWorkingDir)
@@ -149,10 +155,12 @@ char* PosixFileSystem::GetCwd(char* buffer, int size) {
 }
 
 int PosixFileSystem::ChDir(const char* path) {
+  ForgetLastRead();
   std::string drivePath;
   if (path == nullptr || HasWildcard(path) || !Resolve(path, &drivePath)) return -1;
   std::string host = HostPathOf(table, drivePath);
-  if (!IsDirectory(host) || access(host.c_str(), X_OK) != 0) return -1;
+  // The trailing slash makes the one call also refuse what is no directory.
+  if (host.empty() || access((host + "/").c_str(), X_OK) != 0) return -1;
   int drive = ExplicitDrive(drivePath);
   currentDirs[drive - 1] = drivePath.size() > 3 ? drivePath : std::string();
   if (ExplicitDrive(path) != 0) currentDrive = drive;
@@ -160,6 +168,7 @@ int PosixFileSystem::ChDir(const char* path) {
 }
 
 int PosixFileSystem::ChDrive(int drive) {
+  ForgetLastRead();
   if (!table.IsMapped(drive) || !IsDirectory(table.HostDirectory(drive))) return -1;
   currentDrive = drive;
   return 0;
@@ -179,6 +188,7 @@ int PosixFileSystem::Stat(const char* path, StatData* out) {
 }
 
 int PosixFileSystem::MkDir(const char* path) {
+  ForgetLastRead();
   std::string host = HostOf(path);
   return !host.empty() && mkdir(host.c_str(), 0777) == 0 ? 0 : -1;
 }
@@ -207,50 +217,22 @@ FindHandle PosixFileSystem::Enumerate(const char* pattern, FindData* out, bool w
     errno = ENOENT;
     return kFindFailed;
   }
-  std::string host = HostPathOf(table, drivePath);
-  int fd = host.empty() ? -1 : open(host.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return kFindFailed;
-  DIR* dir = fdopendir(fd);
-  if (dir == nullptr) {
-    close(fd);
-    return kFindFailed;
-  }
-  bool atRoot = drivePath.size() == 3;
-
-  std::string names;
-  std::vector<RawEntry> raw;
-  while (const dirent* entry = readdir(dir)) {
-    std::string_view entryName = entry->d_name;
-    if (atRoot && DotRank(entryName) < 2) continue;
-    if (entryName.size() >= static_cast<std::size_t>(kMaxPath)) continue;
-    if (!MatchWildcard(name, entry->d_name)) continue;
-    raw.push_back({names.size(), entryName.size(), entry->d_type});
-    names.append(entryName);
-    names.push_back('\0');
-  }
-  auto view = [&names](const RawEntry& entry) {
-    return std::string_view(names.data() + entry.offset, entry.length);
-  };
-  std::sort(raw.begin(), raw.end(), [&view](const RawEntry& a, const RawEntry& b) {
-    std::string_view nameA = view(a);
-    std::string_view nameB = view(b);
-    int rankA = DotRank(nameA);
-    int rankB = DotRank(nameB);
-    return rankA != rankB ? rankA < rankB : nameA < nameB;
-  });
-
+  if (!ReadDirectory(drivePath)) return kFindFailed;
   Listing listing;
-  listing.entries.reserve(raw.size());
-  for (const RawEntry& entry : raw) {
-    const char* entryName = names.data() + entry.offset;
+  listing.read = lastRead.read;
+  const DirectoryRead& read = *listing.read;
+  int dirFd = lastRead.directory.get();
+  for (const RawEntry& entry : read.entries) {
+    const char* entryName = read.names.data() + entry.offset;
+    if (!MatchWildcard(name, entryName)) continue;
     ListedEntry listed = {entry.offset, entry.length, 0, 0, 0, 0, 0};
     if (!withDetails) {
-      if (!EntryTypeAttributes(dirfd(dir), entryName, entry.type, &listed.attrib)) continue;
+      if (!EntryTypeAttributes(dirFd, entryName, entry.type, &listed.attrib)) continue;
       listing.entries.push_back(listed);
       continue;
     }
     struct stat info;
-    if (fstatat(dirfd(dir), entryName, &info, AT_SYMLINK_NOFOLLOW) == 0) {
+    if (fstatat(dirFd, entryName, &info, AT_SYMLINK_NOFOLLOW) == 0) {
       listed.attrib = AttributesOf(info.st_mode, entryName);
       // stat has no creation time; the status change time is the nearest.
       listed.timeCreate = info.st_ctime;
@@ -266,18 +248,64 @@ FindHandle PosixFileSystem::Enumerate(const char* pattern, FindData* out, bool w
     }
     listing.entries.push_back(listed);
   }
-  closedir(dir);
 
   if (listing.entries.empty()) {
     errno = ENOENT;
     return kFindFailed;
   }
-  listing.names = std::move(names);
   listing.next = 1;
   Fill(listing, listing.entries[0], out);
   FindHandle handle = nextHandle++;
   listings.emplace(handle, std::move(listing));
   return handle;
+}
+
+bool PosixFileSystem::ReadDirectory(const std::string& drivePath) {
+  if (lastRead.read != nullptr && lastRead.drivePath == drivePath) return true;
+  ForgetLastRead();
+  std::string host = HostPathOf(table, drivePath);
+  Descriptor directory(host.empty() ? -1 : open(host.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (directory.get() < 0) return false;
+  bool atRoot = drivePath.size() == 3;
+
+  auto read = std::make_shared<DirectoryRead>();
+  std::string& names = read->names;
+  std::vector<RawEntry>& raw = read->entries;
+  // The records straight from the kernel: opendir and readdir would look at
+  // the descriptor again (fstat, fcntl) for every directory of the walk.
+  constexpr std::size_t kReadBufferSize = 64 * 1024;
+  readBuffer.resize(kReadBufferSize);
+  for (;;) {
+    ssize_t got = getdents64(directory.get(), readBuffer.data(), readBuffer.size());
+    if (got <= 0) break;  // the end, or an error: as readdir, what came so far is the listing
+    for (ssize_t pos = 0; pos < got;) {
+      const char* record = readBuffer.data() + pos;
+      unsigned short recordLength;
+      std::memcpy(&recordLength, record + offsetof(struct dirent64, d_reclen), sizeof recordLength);
+      pos += recordLength;
+      unsigned char type = static_cast<unsigned char>(record[offsetof(struct dirent64, d_type)]);
+      std::string_view entryName = record + offsetof(struct dirent64, d_name);
+      if (atRoot && DotRank(entryName) < 2) continue;
+      if (entryName.size() >= static_cast<std::size_t>(kMaxPath)) continue;
+      raw.push_back({names.size(), entryName.size(), type});
+      names.append(entryName);
+      names.push_back('\0');
+    }
+  }
+  auto view = [&names](const RawEntry& entry) {
+    return std::string_view(names.data() + entry.offset, entry.length);
+  };
+  std::sort(raw.begin(), raw.end(), [&view](const RawEntry& a, const RawEntry& b) {
+    std::string_view nameA = view(a);
+    std::string_view nameB = view(b);
+    int rankA = DotRank(nameA);
+    int rankB = DotRank(nameB);
+    return rankA != rankB ? rankA < rankB : nameA < nameB;
+  });
+  lastRead.drivePath = drivePath;
+  lastRead.read = std::move(read);
+  lastRead.directory = std::move(directory);
+  return true;
 }
 
 int PosixFileSystem::FindNext(FindHandle handle, FindData* out) {
@@ -295,15 +323,29 @@ int PosixFileSystem::FindNext(FindHandle handle, FindData* out) {
 int PosixFileSystem::FindClose(FindHandle handle) { return listings.erase(handle) == 1 ? 0 : -1; }
 
 int PosixFileSystem::OpenRead(const char* path) {
-  std::string host = HostOf(path);
-  if (host.empty()) return -1;
+  std::string drivePath;
+  if (!Resolve(path, &drivePath)) return -1;
+  // A file of the directory read last (the engine reads the files it has
+  // just listed) is named relative to that directory's descriptor, so its
+  // whole path need not be looked up again for each of the calls below.
+  int base = AT_FDCWD;
+  std::string target;
+  std::size_t slash = drivePath.rfind('\\');
+  std::string_view parent = std::string_view(drivePath).substr(0, slash == 2 ? 3 : slash);
+  if (lastRead.read != nullptr && slash + 1 < drivePath.size() && parent == lastRead.drivePath) {
+    base = lastRead.directory.get();
+    target = drivePath.substr(slash + 1);
+  } else {
+    target = HostPathOf(table, drivePath);
+    if (target.empty()) return -1;
+  }
   // Opening a FIFO or a device acts on it (a waiting writer is released,
   // some devices rewind or reset): only regular files are opened at all.
   struct stat before;
-  if (lstat(host.c_str(), &before) != 0 || !S_ISREG(before.st_mode)) return -1;
-  // Something may be swapped in after the lstat: O_NONBLOCK keeps a FIFO
+  if (fstatat(base, target.c_str(), &before, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(before.st_mode)) return -1;
+  // Something may be swapped in after the look: O_NONBLOCK keeps a FIFO
   // from waiting for a writer before the type check below turns it away.
-  int fd = open(host.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY);
+  int fd = openat(base, target.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY);
   if (fd < 0) return -1;
   struct stat data;
   if (fstat(fd, &data) != 0 || !S_ISREG(data.st_mode)) {
@@ -324,6 +366,7 @@ long PosixFileSystem::Read(int fd, void* buffer, unsigned count) {
 int PosixFileSystem::Close(int fd) { return close(fd) == 0 ? 0 : -1; }
 
 std::FILE* PosixFileSystem::OpenTextForWrite(const char* path) {
+  ForgetLastRead();
   std::string host = HostOf(path);
   return host.empty() ? nullptr : std::fopen(host.c_str(), "w");
 }

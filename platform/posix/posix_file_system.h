@@ -1,6 +1,7 @@
 // The file services on Linux and other POSIX hosts, over a drive table.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -14,9 +15,13 @@ namespace zaltor {
 // Keeps the current drive and each drive's current directory itself, so the
 // process's own working directory is never changed.
 //
-// Enumeration: each FindFirst reads its directory whole, "." and ".." first
-// (none at a drive root, as on Windows), then the other names in byte order,
-// so every listing is the same from run to run. Entries are described by
+// Enumeration: a directory is read whole, "." and ".." first (none at a
+// drive root, as on Windows), then the other names in byte order, so every
+// listing is the same from run to run. The names of the directory read last
+// serve the enumerations of that same directory that follow, until the next
+// ChDir, ChDrive, MkDir or OpenTextForWrite: a visit of the walk (a ChDir,
+// then its subdirectories, then its files) reads each directory once, and
+// the next visit or search reads afresh. Entries are described by
 // lstat: a symbolic link, whatever it points to, is neither a regular file
 // nor a directory and so carries the system attribute only; the walk never
 // enters it, and OpenRead does not follow it.
@@ -58,8 +63,41 @@ class PosixFileSystem : public FileSystem {
   std::string DrivePath(const char* hostPath) override;
 
  private:
-  // A directory read whole by FindFirst. Names share one buffer and entries
-  // stay small, so a directory of many thousands of files costs little.
+  // A descriptor closed with its owner.
+  class Descriptor {
+   public:
+    Descriptor() = default;
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor();
+    Descriptor(Descriptor&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
+    Descriptor& operator=(Descriptor&& other) noexcept;
+    int get() const { return fd_; }
+
+   private:
+    int fd_ = -1;
+  };
+
+  // One name of a directory read. The names share one buffer, so reading a
+  // directory of many thousands of entries costs no allocation per entry.
+  struct RawEntry {
+    std::size_t offset;
+    std::size_t length;
+    unsigned char type;  // d_type
+  };
+  // The names of a directory as read, in listing order.
+  struct DirectoryRead {
+    std::string names;
+    std::vector<RawEntry> entries;
+  };
+  // The directory read last, kept open so that its entries are looked at
+  // and opened relative to it.
+  struct LastRead {
+    std::string drivePath;
+    std::shared_ptr<const DirectoryRead> read;
+    Descriptor directory;
+  };
+
+  // The entries of one enumeration, the ones the pattern selects.
   struct ListedEntry {
     std::size_t nameOffset;
     std::size_t nameLength;
@@ -70,7 +108,7 @@ class PosixFileSystem : public FileSystem {
     std::uint64_t size;
   };
   struct Listing {
-    std::string names;
+    std::shared_ptr<const DirectoryRead> read;
     std::vector<ListedEntry> entries;
     std::size_t next = 0;
   };
@@ -78,6 +116,11 @@ class PosixFileSystem : public FileSystem {
   // FindFirst and FindFirstNames: withDetails looks at every entry the
   // pattern selects for its times, size and permissions.
   FindHandle Enumerate(const char* pattern, FindData* out, bool withDetails);
+  // Makes lastRead the directory at drivePath, reading it unless it is
+  // already; false when it cannot be opened.
+  bool ReadDirectory(const std::string& drivePath);
+  // Every later enumeration reads its directory afresh.
+  void ForgetLastRead() { lastRead = LastRead(); }
   static void Fill(const Listing& listing, const ListedEntry& entry, FindData* out);
   // The normalised drive path of path (at most 259 characters), or false.
   bool Resolve(const char* path, std::string* drivePath) const;
@@ -89,6 +132,8 @@ class PosixFileSystem : public FileSystem {
   DriveDirectories currentDirs;
   std::unordered_map<FindHandle, Listing> listings;
   FindHandle nextHandle = 1;
+  LastRead lastRead;
+  std::vector<char> readBuffer;
 };
 
 }  // namespace zaltor

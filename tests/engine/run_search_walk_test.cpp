@@ -1,4 +1,6 @@
 // The walk, its questions, its stops and the option errors of whole runs.
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -107,6 +109,27 @@ TEST(SearchWalk, StopDuringTheWalkEndsWithTheCountsSoFar) {
   EXPECT_EQ(o.resultText, ResultHeader() + "C:\\top\\b\\2.txt\n" + Totals(1, 0));
   EXPECT_EQ(o.files, 1u);
   EXPECT_EQ(o.dirs, 0u);
+}
+
+TEST(SearchWalk, ASecondSearchSeesTheTreeAsItIsThen) {
+  SearchHarness h;
+  h.tree.File("top/gone.txt", "key");
+  h.tree.File("top/kept.txt", "key");
+  h.tree.File("top/later.txt", "none yet");
+  h.tree.File("top/a/x.txt", "key");
+  const std::vector<std::string> options = {"/fp", "C:\\top\\*.txt", "/r", "/sp", "KEY"};
+  SearchOutcome first = h.Run(options);
+  EXPECT_EQ(first.resultText, ResultHeader() + "C:\\top\\gone.txt\nC:\\top\\kept.txt\nC:\\top\\a\\x.txt\n" +
+                                  Totals(3, 2));
+  ASSERT_EQ(unlink(h.tree.Path("top/gone.txt").c_str()), 0);
+  h.tree.File("top/later.txt", "now key");
+  h.tree.File("top/new.txt", "key");
+  h.tree.File("top/b/y.txt", "key");
+  SearchOutcome second = h.Run(options);
+  EXPECT_EQ(second.resultText, ResultHeader() +
+                                   "C:\\top\\kept.txt\nC:\\top\\later.txt\nC:\\top\\new.txt\n"
+                                   "C:\\top\\b\\y.txt\nC:\\top\\a\\x.txt\n" +
+                                   Totals(5, 3));
 }
 
 TEST(SearchWalk, StepExecutionWithoutABatchFileAsksBeforeEachMatch) {

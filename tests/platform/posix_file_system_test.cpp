@@ -248,14 +248,38 @@ TEST_F(PosixFileSystemTest, EnumerationsRunSideBySide) {
   EXPECT_EQ(fs.FindClose(first), 0);
 }
 
+// The first three bytes of a file opened through fs, or "<refused>".
+std::string Opened(FileSystem& fs, const char* path) {
+  int fd = fs.OpenRead(path);
+  if (fd < 0) return "<refused>";
+  char buffer[3];
+  long got = fs.Read(fd, buffer, sizeof buffer);
+  EXPECT_EQ(fs.Close(fd), 0);
+  return std::string(buffer, got > 0 ? static_cast<std::size_t>(got) : 0);
+}
+
 TEST_F(PosixFileSystemTest, OpenReadReadsRegularFilesOnly) {
   ASSERT_EQ(mkfifo(c.Path("docs/fifo").c_str(), 0644), 0);
   ASSERT_EQ(symlink("a.txt", c.Path("docs/link").c_str()), 0);
+  c.File("docs/sub/deep.txt", "deep");
   PosixFileSystem fs(Drives(), c.Path("docs"));
-  EXPECT_EQ(fs.OpenRead("fifo"), -1);
-  EXPECT_EQ(fs.OpenRead("sub"), -1);
-  EXPECT_EQ(fs.OpenRead("link"), -1);
-  EXPECT_EQ(fs.OpenRead("missing"), -1);
+  // Files of the directory listed last are opened relative to it: the same
+  // kinds are refused either way.
+  for (bool listedFirst : {false, true}) {
+    SCOPED_TRACE(listedFirst ? "after a listing of docs" : "before any listing");
+    if (listedFirst) {
+      ASSERT_FALSE(List(fs, "*.*").empty());
+    }
+    EXPECT_EQ(Opened(fs, "fifo"), "<refused>");
+    EXPECT_EQ(Opened(fs, "sub"), "<refused>");
+    EXPECT_EQ(Opened(fs, "link"), "<refused>");
+    EXPECT_EQ(Opened(fs, "missing"), "<refused>");
+    EXPECT_EQ(Opened(fs, "C:\\docs\\"), "<refused>");
+    EXPECT_EQ(Opened(fs, "C:\\docs\\a.txt"), "alp");
+    EXPECT_EQ(Opened(fs, "C:\\docs\\sub\\..\\a.txt"), "alp");
+    EXPECT_EQ(Opened(fs, "sub\\deep.txt"), "dee");
+    EXPECT_EQ(Opened(fs, "C:\\DOCS\\a.txt"), "<refused>");
+  }
   int fd = fs.OpenRead("C:\\docs\\a.txt");
   ASSERT_GE(fd, 0);
   char buffer[16];
@@ -265,6 +289,53 @@ TEST_F(PosixFileSystemTest, OpenReadReadsRegularFilesOnly) {
   EXPECT_EQ(fs.Read(fd, buffer, sizeof buffer), 0);
   EXPECT_EQ(fs.Close(fd), 0);
   EXPECT_EQ(fs.Read(fd, buffer, sizeof buffer), -1);
+}
+
+// Names only, for listings taken with FindFirstNames.
+std::vector<std::string> ListNames(FileSystem& fs, const char* pattern) {
+  std::vector<std::string> names;
+  FindData data;
+  FindHandle handle = fs.FindFirstNames(pattern, &data);
+  if (handle == kFindFailed) return names;
+  do {
+    names.push_back(std::string(data.name) + ":" + std::to_string(data.attrib));
+  } while (fs.FindNext(handle, &data) == 0);
+  EXPECT_EQ(fs.FindClose(handle), 0);
+  return names;
+}
+
+TEST_F(PosixFileSystemTest, ListingsOfOneDirectoryAgreeAndChangesShowAfterAChange) {
+  c.File("docs/b.txt");
+  c.File("docs/c.md", "12345");
+  PosixFileSystem fs(Drives(), c.Path("docs"));
+  const std::vector<std::string> all = {".:18", "..:18", "a.txt:32", "b.txt:32", "c.md:32", "sub:16"};
+  EXPECT_EQ(ListNames(fs, "*.*"), all);
+  EXPECT_EQ(List(fs, "*.txt"), (std::vector<std::string>{"a.txt:32", "b.txt:32"}));
+  FindData data;
+  FindHandle handle = fs.FindFirst("c.md", &data);
+  ASSERT_NE(handle, kFindFailed);
+  EXPECT_EQ(data.size, 5u);
+  fs.FindClose(handle);
+  EXPECT_EQ(List(fs, "C:\\docs\\*.*"), all);
+
+  // Entering the directory again, making a directory or writing a file
+  // each shows what changed in the tree since.
+  c.File("docs/new.txt");
+  ASSERT_EQ(fs.ChDir("C:\\docs"), 0);
+  EXPECT_EQ(ListNames(fs, "*.txt"), (std::vector<std::string>{"a.txt:32", "b.txt:32", "new.txt:32"}));
+  ASSERT_EQ(fs.MkDir("made"), 0);
+  EXPECT_EQ(ListNames(fs, "m*"), (std::vector<std::string>{"made:16"}));
+  std::FILE* file = fs.OpenTextForWrite("written.txt");
+  ASSERT_NE(file, nullptr);
+  std::fclose(file);
+  EXPECT_EQ(List(fs, "w*"), (std::vector<std::string>{"written.txt:32"}));
+  ASSERT_EQ(unlink(c.Path("docs/written.txt").c_str()), 0);
+  ASSERT_EQ(fs.ChDrive(4), 0);
+  EXPECT_TRUE(List(fs, "C:\\docs\\w*").empty());
+
+  // A listing of another directory in between leaves each one right.
+  EXPECT_EQ(List(fs, "C:\\docs\\sub\\*.*"), (std::vector<std::string>{".:18", "..:18"}));
+  EXPECT_EQ(ListNames(fs, "C:\\docs\\*.md"), (std::vector<std::string>{"c.md:32"}));
 }
 
 TEST_F(PosixFileSystemTest, TextFilesOpenInTheCurrentDirectoryOfTheMoment) {
