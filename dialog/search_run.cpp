@@ -1,6 +1,5 @@
 // Running a search from the dialog: Go/Stop, the worker thread, the option
 // vector built from the fields, the two histories and Reset's refusal.
-#include <QMetaObject>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -11,6 +10,7 @@
 
 #include "dialog/open_in_editor.h"
 #include "dialog/search_dialog.h"
+#include "dialog/window/thread_call.h"
 #include "dialog/temp_directory.h"
 #include "dialog/window/message_box.h"
 #include "resources/resource_ids.h"
@@ -115,7 +115,7 @@ void SearchDialog::SearchThreadMain(void* argument) {
   dialog->DoSearch();
   // Set before the notice is posted, so a thread waiting for it sees it.
   dialog->workerDone.store(true);
-  QMetaObject::invokeMethod(dialog, [dialog] { dialog->OnWorkerEnded(); }, Qt::QueuedConnection);
+  win::PostToThreadOf(dialog, [dialog] { dialog->OnWorkerEnded(); });
 }
 
 void SearchDialog::OnWorkerEnded() {

@@ -50,8 +50,11 @@ class RunFixture : public ::testing::Test {
           }
           *files = filesFound;
           *dirs = dirsVisited;
-          return script(*dialog, options);
+          // Not through the unique_ptr: a test may be resetting it, and
+          // the dialog's destructor waits for this very search.
+          return script(*opened, options);
         });
+    opened = dialog.get();
     dialog->Create();
     dialog->show();
     QApplication::setActiveWindow(dialog.get());
@@ -87,6 +90,7 @@ class RunFixture : public ::testing::Test {
   std::uint32_t dirsVisited = 0;
   std::unique_ptr<FakeDrives> drives;
   std::unique_ptr<SearchDialog> dialog;
+  SearchDialog* opened = nullptr;
 
  private:
   std::mutex runsMutex;
