@@ -44,6 +44,13 @@ unsigned AttributesOf(mode_t mode, const char* name) {
 
 int DotRank(std::string_view name) { return name == "." ? 0 : name == ".." ? 1 : 2; }
 
+// The order of a listing: "." and ".." first, then the names byte by byte.
+bool ListsBefore(std::string_view a, std::string_view b) {
+  int rankA = DotRank(a);
+  int rankB = DotRank(b);
+  return rankA != rankB ? rankA < rankB : a < b;
+}
+
 // Mount points in /proc/self/mountinfo escape blanks and the like as \ooo.
 std::string Unescape(const std::string& text) {
   std::string result;
@@ -295,13 +302,8 @@ bool PosixFileSystem::ReadDirectory(const std::string& drivePath) {
   auto view = [&names](const RawEntry& entry) {
     return std::string_view(names.data() + entry.offset, entry.length);
   };
-  std::sort(raw.begin(), raw.end(), [&view](const RawEntry& a, const RawEntry& b) {
-    std::string_view nameA = view(a);
-    std::string_view nameB = view(b);
-    int rankA = DotRank(nameA);
-    int rankB = DotRank(nameB);
-    return rankA != rankB ? rankA < rankB : nameA < nameB;
-  });
+  std::sort(raw.begin(), raw.end(),
+            [&view](const RawEntry& a, const RawEntry& b) { return ListsBefore(view(a), view(b)); });
   lastRead.drivePath = drivePath;
   lastRead.read = std::move(read);
   lastRead.directory = std::move(directory);
@@ -330,21 +332,29 @@ int PosixFileSystem::OpenRead(const char* path) {
   // whole path need not be looked up again for each of the calls below.
   int base = AT_FDCWD;
   std::string target;
+  unsigned char listedType = DT_UNKNOWN;
   std::size_t slash = drivePath.rfind('\\');
   std::string_view parent = std::string_view(drivePath).substr(0, slash == 2 ? 3 : slash);
   if (lastRead.read != nullptr && slash + 1 < drivePath.size() && parent == lastRead.drivePath) {
     base = lastRead.directory.get();
     target = drivePath.substr(slash + 1);
+    listedType = ListedType(target);
   } else {
     target = HostPathOf(table, drivePath);
     if (target.empty()) return -1;
   }
   // Opening a FIFO or a device acts on it (a waiting writer is released,
-  // some devices rewind or reset): only regular files are opened at all.
+  // some devices rewind or reset): only what the listing shows to be a
+  // regular file, or where it does not know, a look of our own, is opened.
+  if (listedType != DT_UNKNOWN && listedType != DT_REG) return -1;
   struct stat before;
-  if (fstatat(base, target.c_str(), &before, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(before.st_mode)) return -1;
-  // Something may be swapped in after the look: O_NONBLOCK keeps a FIFO
-  // from waiting for a writer before the type check below turns it away.
+  if (listedType == DT_UNKNOWN &&
+      (fstatat(base, target.c_str(), &before, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(before.st_mode))) {
+    return -1;
+  }
+  // Something may be swapped in after the listing or the look: O_NONBLOCK
+  // keeps a FIFO from waiting for a writer before the type check below
+  // turns it away.
   int fd = openat(base, target.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY);
   if (fd < 0) return -1;
   struct stat data;
@@ -352,18 +362,45 @@ int PosixFileSystem::OpenRead(const char* path) {
     close(fd);
     return -1;
   }
+  openFiles[fd] = OpenFile{static_cast<std::uint64_t>(data.st_size), 0, false};
   return fd;
 }
 
+unsigned char PosixFileSystem::ListedType(std::string_view name) const {
+  const DirectoryRead& read = *lastRead.read;
+  auto view = [&read](const RawEntry& entry) {
+    return std::string_view(read.names.data() + entry.offset, entry.length);
+  };
+  auto found = std::lower_bound(read.entries.begin(), read.entries.end(), name,
+                                [&view](const RawEntry& entry, std::string_view key) {
+                                  return ListsBefore(view(entry), key);
+                                });
+  if (found == read.entries.end() || view(*found) != name) return DT_UNKNOWN;
+  return found->type;
+}
+
 long PosixFileSystem::Read(int fd, void* buffer, unsigned count) {
+  auto file = openFiles.find(fd);
+  if (file != openFiles.end() && file->second.ended) return 0;
   ssize_t got;
   do {
     got = read(fd, buffer, count);
   } while (got < 0 && errno == EINTR);
+  if (file != openFiles.end() && got >= 0) {
+    OpenFile& opened = file->second;
+    opened.bytesRead += static_cast<std::uint64_t>(got);
+    // A regular file comes up short only at its end. Files whose size says
+    // nothing of their content (those of /proc say 0) read on to a 0.
+    opened.ended =
+        static_cast<unsigned>(got) < count && opened.size > 0 && opened.bytesRead >= opened.size;
+  }
   return static_cast<long>(got);
 }
 
-int PosixFileSystem::Close(int fd) { return close(fd) == 0 ? 0 : -1; }
+int PosixFileSystem::Close(int fd) {
+  openFiles.erase(fd);
+  return close(fd) == 0 ? 0 : -1;
+}
 
 std::FILE* PosixFileSystem::OpenTextForWrite(const char* path) {
   ForgetLastRead();

@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -113,12 +114,23 @@ class PosixFileSystem : public FileSystem {
     std::size_t next = 0;
   };
 
+  // A file OpenRead opened: its size then, and whether a read has met its
+  // end, so that the read after, which could only return 0, is not made.
+  struct OpenFile {
+    std::uint64_t size;
+    std::uint64_t bytesRead;
+    bool ended;
+  };
+
   // FindFirst and FindFirstNames: withDetails looks at every entry the
   // pattern selects for its times, size and permissions.
   FindHandle Enumerate(const char* pattern, FindData* out, bool withDetails);
   // Makes lastRead the directory at drivePath, reading it unless it is
   // already; false when it cannot be opened.
   bool ReadDirectory(const std::string& drivePath);
+  // The d_type the directory read last gives name; DT_UNKNOWN when it does
+  // not list it.
+  unsigned char ListedType(std::string_view name) const;
   // Every later enumeration reads its directory afresh.
   void ForgetLastRead() { lastRead = LastRead(); }
   static void Fill(const Listing& listing, const ListedEntry& entry, FindData* out);
@@ -133,6 +145,7 @@ class PosixFileSystem : public FileSystem {
   std::unordered_map<FindHandle, Listing> listings;
   FindHandle nextHandle = 1;
   LastRead lastRead;
+  std::unordered_map<int, OpenFile> openFiles;
   std::vector<char> readBuffer;
 };
 
