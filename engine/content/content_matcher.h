@@ -1,12 +1,12 @@
 // Finds a byte string in a stream that arrives in chunks, ASCII letters
 // compared without regard to case and every other byte exactly.
 //
-// Where nothing is partly matched, the scan jumps with memchr to the next
-// place that holds the needle's rarest byte (in either case) and checks one
-// more needle byte there before stepping; from there a Knuth-Morris-Pratt
-// automaton carries any partial match, across chunk boundaries too. Each
-// byte of the stream is stepped through at most once and each memchr scan
-// starts past the last one, so the work stays linear in the stream's length
+// Where nothing is partly matched, the scan looks sixteen positions at a
+// time for a place where the needle's two rarest bytes (either case of a
+// letter) stand at their offsets; from there a Knuth-Morris-Pratt automaton
+// carries any partial match, across chunk boundaries too. Each byte of the
+// stream is stepped through at most once and each look for a start resumes
+// past the last start found, so the work stays linear in the stream's length
 // however the needle and the text repeat.
 #pragma once
 
@@ -30,6 +30,11 @@ class ContentMatcher {
 
  private:
   std::size_t Step(std::size_t matched, unsigned char byte) const;
+  // The first position at or after from where an occurrence may start.
+  std::size_t NextStart(const unsigned char* data, std::size_t size, std::size_t from) const;
+  // Whether one of the sixteen positions from at may start an occurrence;
+  // the picked bytes of all sixteen lie within the chunk.
+  bool BlockMayHoldStart(const unsigned char* at) const;
 
   std::vector<unsigned char> needle_;  // upper-cased
   // fallback_[i]: length of the longest proper prefix of needle_ that is
@@ -37,8 +42,12 @@ class ContentMatcher {
   std::vector<std::size_t> fallback_;
   std::size_t anchor_ = 0;  // offset of the rarest needle byte
   std::size_t check_ = 0;   // offset of the next rarest, tested at each anchor
-  unsigned char anchorLower_ = 0;
-  unsigned char anchorUpper_ = 0;
+  // A text byte t agrees with needle_[anchor_] when (t | anchorCase_) is
+  // anchorByte_; the same for check_.
+  unsigned char anchorCase_ = 0;
+  unsigned char anchorByte_ = 0;
+  unsigned char checkCase_ = 0;
+  unsigned char checkByte_ = 0;
   std::size_t matched_ = 0;  // needle bytes matched at the end of the stream so far
   bool found_ = false;
 };

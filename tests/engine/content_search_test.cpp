@@ -106,13 +106,36 @@ TEST(ContentMatcher, AgreesWithAPlainSearchOnRandomInput) {
     for (char& c : text) c = alphabet[random() % alphabet.size()];
     return text;
   };
-  for (int round = 0; round < 20000; ++round) {
-    std::string needle = randomText(6);
-    std::string text = randomText(40);
-    std::vector<std::size_t> sizes;
-    for (int i = 0; i < 8; ++i) sizes.push_back(1 + random() % 9);
-    ASSERT_EQ(FoundInChunks(needle, text, sizes), NaiveFound(needle, text))
-        << "needle of " << needle.size() << " bytes in a text of " << text.size();
+  // Short texts in small chunks, then texts and chunks long enough for the
+  // scan to look at whole blocks of sixteen positions.
+  struct Shape {
+    std::size_t needle, text, chunk;
+  };
+  for (Shape shape : {Shape{6, 40, 9}, Shape{24, 300, 90}}) {
+    for (int round = 0; round < 20000; ++round) {
+      std::string needle = randomText(shape.needle);
+      std::string text = randomText(shape.text);
+      std::vector<std::size_t> sizes;
+      for (int i = 0; i < 8; ++i) sizes.push_back(1 + random() % shape.chunk);
+      ASSERT_EQ(FoundInChunks(needle, text, sizes), NaiveFound(needle, text))
+          << "needle of " << needle.size() << " bytes in a text of " << text.size();
+    }
+  }
+}
+
+TEST(ContentMatcher, FindsAnOccurrenceAtEveryOffsetAndSplit) {
+  // The rare bytes 'Q' and '~' sit at both ends and in the middle of the
+  // needle, so every offset puts them at a different place in a block.
+  const std::string needle = "q.~x.Q";
+  for (std::size_t offset = 0; offset + needle.size() <= 80; ++offset) {
+    std::string text(80, '.');
+    text.replace(offset, needle.size(), "Q.~X.q");
+    EXPECT_TRUE(Found(needle, text)) << offset;
+    for (std::size_t split = 1; split < text.size(); ++split) {
+      ASSERT_TRUE(FoundInChunks(needle, text, {split, text.size()})) << offset << " split at " << split;
+    }
+    text[offset + 2] = '^';
+    EXPECT_FALSE(Found(needle, text)) << offset;
   }
 }
 
