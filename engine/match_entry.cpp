@@ -45,7 +45,7 @@ int MatchWriteTime(SearchEngine& engine, const FindData& entry, char op,
 
 }  // namespace
 
-int MatchEntry(SearchEngine& engine, const FindData& entry, const char* directory) {
+int MatchEntryCriteria(SearchEngine& engine, const FindData& entry) {
   const SearchRequest& request = engine.request;
   if (!ExtensionPasses(request.namePattern, entry.name)) return 0;
   if (request.exactName[0] != '\0' && StrICmp(entry.name, request.exactName) != 0) return 0;
@@ -55,14 +55,22 @@ int MatchEntry(SearchEngine& engine, const FindData& entry, const char* director
   if (timeOp != 0 && !MatchWriteTime(engine, entry, timeOp, MatchTimeOfDay)) return 0;
   char dateOp = request.dateTimeFrom.dateOp;
   if (dateOp != 0 && !MatchWriteTime(engine, entry, dateOp, MatchDate)) return 0;
-  if (request.contentBytes == nullptr) return 1;
+  return 1;
+}
 
+bool ContentPath(const char* directory, const char* name, char (&path)[kMaxPath]) {
   // A root directory ends in its backslash, which gives two in a row here;
-  // the file system accepts that. A path over 259 characters cannot name a
-  // file this program opens, so it does not match.
+  // the file system accepts that.
+  int length = std::snprintf(path, sizeof path, "%s\\%s", directory, name);
+  return length >= 0 && length < kMaxPath;
+}
+
+int MatchEntry(SearchEngine& engine, const FindData& entry, const char* directory) {
+  if (!MatchEntryCriteria(engine, entry)) return 0;
+  const SearchRequest& request = engine.request;
+  if (request.contentBytes == nullptr) return 1;
   char path[kMaxPath];
-  int length = std::snprintf(path, sizeof path, "%s\\%s", directory, entry.name);
-  if (length < 0 || length >= kMaxPath) return 0;
+  if (!ContentPath(directory, entry.name, path)) return 0;
   return SearchFileContent(engine.fs, path, request.contentBytes, request.contentLength);
 }
 

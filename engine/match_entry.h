@@ -12,4 +12,12 @@ namespace zaltor {
 // at directory + '\' + name. 0 at the first step that fails.
 int MatchEntry(SearchEngine& engine, const FindData& entry, const char* directory);
 
+// MatchEntry without the content search.
+int MatchEntryCriteria(SearchEngine& engine, const FindData& entry);
+
+// The path of the file the content search reads: directory + '\' + name
+// into path; false when it would exceed 259 characters, and so names no file
+// this program opens.
+bool ContentPath(const char* directory, const char* name, char (&path)[kMaxPath]);
+
 }  // namespace zaltor

@@ -2,7 +2,10 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
+#include <vector>
 
+#include "engine/content/content_reader.h"
 #include "engine/entry_details.h"
 #include "engine/front_end.h"
 #include "engine/match_entry.h"
@@ -32,6 +35,23 @@ class Enumeration {
   FindHandle handle;
 };
 
+// Hands the file system back from the reader however a window is left.
+class FinishReading {
+ public:
+  explicit FinishReading(ContentReader* reader) : reader(reader) {}
+  ~FinishReading() {
+    if (reader != nullptr) reader->Finish();
+  }
+  FinishReading(const FinishReading&) = delete;
+  FinishReading& operator=(const FinishReading&) = delete;
+
+ private:
+  ContentReader* reader;
+};
+
+// Entries taken from the listing at a time.
+constexpr std::size_t kScanWindow = 256;
+
 }  // namespace
 
 int ScanDirectory(SearchEngine* engine) {
@@ -50,32 +70,67 @@ int ScanDirectory(SearchEngine* engine) {
   FindData entry;
   Enumeration files(engine->fs, request.namePattern, &entry, ScanNeedsEntryDetails(request));
   if (!files.found()) return 0;
+  ContentReader* reader = engine->contentReader;
+  std::vector<FindData>& window = engine->scanWindow;
+  // Where each entry of the window stands in the reader's batch; kNotRead
+  // for one that fails the other criteria before any content is read.
+  constexpr std::size_t kNotRead = static_cast<std::size_t>(-1);
+  std::vector<std::size_t> batchIndex;
   bool cdWritten = false;
-  for (bool first = true;; first = false) {
-    if (!first) {
-      if (!files.next(&entry)) break;
-      if (!SearchIsRunning()) {
-        engine->flags.aborted = 1;
-        break;
+  bool first = true;
+  bool listed = true;  // entry holds a listed entry not yet in the window
+  while (listed) {
+    // The entries are taken a window at a time, so that the reader has the
+    // files after the current one at hand while memory stays bounded in a
+    // directory of any size.
+    window.clear();
+    while (listed && window.size() < kScanWindow) {
+      window.push_back(entry);
+      listed = files.next(&entry);
+    }
+    if (reader != nullptr) {
+      std::vector<std::string> paths;
+      batchIndex.assign(window.size(), kNotRead);
+      for (std::size_t i = 0; i < window.size(); ++i) {
+        const FindData& listedEntry = window[i];
+        char path[kMaxPath];
+        if (((listedEntry.attrib & kAttrDirectory) && listedEntry.name[0] == '.') ||
+            !MatchEntryCriteria(*engine, listedEntry) || !ContentPath(directory, listedEntry.name, path)) {
+          continue;
+        }
+        batchIndex[i] = paths.size();
+        paths.emplace_back(path);
       }
+      reader->Start(std::move(paths));
     }
-    if ((entry.attrib & kAttrDirectory) && entry.name[0] == '.') continue;
-    if (MatchEntry(*engine, entry, directory) != 1) continue;
-    if (!IsWritableName(entry.name)) {
-      ReportError(request.resultFile,
-                  "An entry of \"%s\" has a name that cannot be written safely; it is skipped.\n",
-                  directory);
-      continue;
+    FinishReading finish(reader);
+    for (std::size_t i = 0; i < window.size(); ++i) {
+      if (!first && !SearchIsRunning()) {
+        engine->flags.aborted = 1;
+        return 0;
+      }
+      first = false;
+      const FindData& current = window[i];
+      if ((current.attrib & kAttrDirectory) && current.name[0] == '.') continue;
+      bool matched = reader != nullptr ? batchIndex[i] != kNotRead && reader->Found(batchIndex[i])
+                                       : MatchEntry(*engine, current, directory) == 1;
+      if (!matched) continue;
+      if (!IsWritableName(current.name)) {
+        ReportError(request.resultFile,
+                    "An entry of \"%s\" has a name that cannot be written safely; it is skipped.\n",
+                    directory);
+        continue;
+      }
+      if (request.batchFile != nullptr && !cdWritten) {
+        std::fprintf(request.batchFile, NeedsQuotes(directory) ? "cd \"%s\"\n" : "cd %s\n",
+                     BatchText(directory).c_str());
+        cdWritten = true;
+      }
+      engine->currentEntry = current;
+      if (engine->flags.stepExecution && request.batchFile == nullptr && AskStop() == kIdYes) return 0;
+      ApplyFileCommand(*engine, current.name, directory);
+      ++request.filesFound;
     }
-    if (request.batchFile != nullptr && !cdWritten) {
-      std::fprintf(request.batchFile, NeedsQuotes(directory) ? "cd \"%s\"\n" : "cd %s\n",
-                   BatchText(directory).c_str());
-      cdWritten = true;
-    }
-    engine->currentEntry = entry;
-    if (engine->flags.stepExecution && request.batchFile == nullptr && AskStop() == kIdYes) break;
-    ApplyFileCommand(*engine, entry.name, directory);
-    ++request.filesFound;
   }
   return 0;
 }

@@ -8,11 +8,14 @@
 #include <cstdio>
 #include <ctime>
 #include <string>
+#include <vector>
 
 #include "engine/directory_stack.h"
 #include "platform/file_system.h"
 
 namespace zaltor {
+
+class ContentReader;
 
 // A command template: 518 characters and the NUL.
 constexpr int kMaxCommand = 519;
@@ -88,6 +91,11 @@ struct SearchEngine {
   // Reused by every SubstituteToken call; a returned text stays valid until
   // the next call.
   std::string substitutionBuffer;
+  // The reader of a content search whose file system reads in parallel,
+  // owned by the walk; null otherwise.
+  ContentReader* contentReader = nullptr;
+  // The entries ScanDirectory has listed and not yet acted on.
+  std::vector<FindData> scanWindow;
 };
 
 // The engine of the process, over the host's file system.

@@ -2,8 +2,10 @@
 
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 
+#include "engine/content/content_reader.h"
 #include "engine/front_end.h"
 #include "engine/messages.h"
 #include "engine/output/actions.h"
@@ -135,10 +137,18 @@ void ReleaseDirectoryStacks(SearchEngine& engine) {
 
 int WalkDirectories(SearchEngine& engine) {
   int result = 1;
+  // A content search reads two files at a time where the file system allows.
+  std::unique_ptr<ContentReader> reader;
+  if (engine.request.contentBytes != nullptr && engine.fs.ReadsInParallel()) {
+    reader = std::make_unique<ContentReader>(engine.fs, engine.request.contentBytes,
+                                             engine.request.contentLength);
+  }
+  engine.contentReader = reader.get();
   if (VisitDirectories(engine, result) && engine.flags.recurseSubdirs &&
       engine.request.dirCommand[0] != '\0' && engine.visitedDirs.count() > 0) {
     ApplyDirectoryCommands(engine, result);
   }
+  engine.contentReader = nullptr;
   ShowStatus("Please wait while cleaning up.  This can take a couple minutes...");
   ReleaseDirectoryStacks(engine);
   return result;

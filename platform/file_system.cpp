@@ -6,4 +6,6 @@ FindHandle FileSystem::FindFirstNames(const char* pattern, FindData* out) {
   return FindFirst(pattern, out);
 }
 
+bool FileSystem::ReadsInParallel() const { return false; }
+
 }  // namespace zaltor

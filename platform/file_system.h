@@ -87,6 +87,12 @@ class FileSystem {
   // FindClose go on with the handle as usual. By default this is FindFirst.
   virtual FindHandle FindFirstNames(const char* pattern, FindData* out);
 
+  // Whether OpenRead, Read and Close may run on a second thread, on
+  // descriptors of its own, while the first thread makes the same calls or
+  // ones that change nothing here (Now, LocalTime, GetCwd, Stat, HostPath and
+  // the like). By default they may not.
+  virtual bool ReadsInParallel() const;
+
   // _open(path, _O_RDONLY | _O_BINARY): a descriptor, or -1. Only regular
   // files open; nothing here ever blocks.
   virtual int OpenRead(const char* path) = 0;

@@ -362,6 +362,7 @@ int PosixFileSystem::OpenRead(const char* path) {
     close(fd);
     return -1;
   }
+  std::lock_guard<std::mutex> lock(openFilesMutex);
   openFiles[fd] = OpenFile{static_cast<std::uint64_t>(data.st_size), 0, false};
   return fd;
 }
@@ -380,25 +381,35 @@ unsigned char PosixFileSystem::ListedType(std::string_view name) const {
 }
 
 long PosixFileSystem::Read(int fd, void* buffer, unsigned count) {
-  auto file = openFiles.find(fd);
-  if (file != openFiles.end() && file->second.ended) return 0;
+  {
+    std::lock_guard<std::mutex> lock(openFilesMutex);
+    auto file = openFiles.find(fd);
+    if (file != openFiles.end() && file->second.ended) return 0;
+  }
   ssize_t got;
   do {
     got = read(fd, buffer, count);
   } while (got < 0 && errno == EINTR);
-  if (file != openFiles.end() && got >= 0) {
-    OpenFile& opened = file->second;
-    opened.bytesRead += static_cast<std::uint64_t>(got);
-    // A regular file comes up short only at its end. Files whose size says
-    // nothing of their content (those of /proc say 0) read on to a 0.
-    opened.ended =
-        static_cast<unsigned>(got) < count && opened.size > 0 && opened.bytesRead >= opened.size;
+  if (got >= 0) {
+    std::lock_guard<std::mutex> lock(openFilesMutex);
+    auto file = openFiles.find(fd);
+    if (file != openFiles.end()) {
+      OpenFile& opened = file->second;
+      opened.bytesRead += static_cast<std::uint64_t>(got);
+      // A regular file comes up short only at its end. Files whose size says
+      // nothing of their content (those of /proc say 0) read on to a 0.
+      opened.ended =
+          static_cast<unsigned>(got) < count && opened.size > 0 && opened.bytesRead >= opened.size;
+    }
   }
   return static_cast<long>(got);
 }
 
 int PosixFileSystem::Close(int fd) {
-  openFiles.erase(fd);
+  {
+    std::lock_guard<std::mutex> lock(openFilesMutex);
+    openFiles.erase(fd);
+  }
   return close(fd) == 0 ? 0 : -1;
 }
 

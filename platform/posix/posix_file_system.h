@@ -2,6 +2,7 @@
 #pragma once
 
 #include <memory>
+#include <mutex>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -48,6 +49,8 @@ class PosixFileSystem : public FileSystem {
   // The same listing, each entry's type taken from the directory itself.
   FindHandle FindFirstNames(const char* pattern, FindData* out) override;
 
+  // Reads share nothing but the open-file table, which a lock guards.
+  bool ReadsInParallel() const override { return true; }
   int OpenRead(const char* path) override;
   long Read(int fd, void* buffer, unsigned count) override;
   int Close(int fd) override;
@@ -145,7 +148,8 @@ class PosixFileSystem : public FileSystem {
   std::unordered_map<FindHandle, Listing> listings;
   FindHandle nextHandle = 1;
   LastRead lastRead;
-  std::unordered_map<int, OpenFile> openFiles;
+  std::mutex openFilesMutex;
+  std::unordered_map<int, OpenFile> openFiles;  // guarded by openFilesMutex
   std::vector<char> readBuffer;
 };
 

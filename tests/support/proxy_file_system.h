@@ -20,6 +20,8 @@ class ProxyFileSystem : public FileSystem {
   std::function<bool(const char* path)> failOpenText;
   std::function<bool()> failGetCwd;
   std::function<bool(int drive)> failChDrive;
+  // Passes the inner file system's parallel reads on.
+  bool readsInParallel = false;
 
   char* GetCwd(char* buffer, int size) override {
     if (failGetCwd && failGetCwd()) return nullptr;
@@ -41,6 +43,9 @@ class ProxyFileSystem : public FileSystem {
   }
   int FindNext(FindHandle handle, FindData* out) override { return inner.FindNext(handle, out); }
   int FindClose(FindHandle handle) override { return inner.FindClose(handle); }
+  // Off unless a test asks for it: the hooks of derived proxies run on
+  // whichever thread reads.
+  bool ReadsInParallel() const override { return readsInParallel && inner.ReadsInParallel(); }
   int OpenRead(const char* path) override { return inner.OpenRead(path); }
   long Read(int fd, void* buffer, unsigned count) override { return inner.Read(fd, buffer, count); }
   int Close(int fd) override { return inner.Close(fd); }

@@ -1,0 +1,144 @@
+// The content search reading two files at a time: the reader on its own,
+// and whole searches that must come out as they do reading one file after
+// the other.
+#include "engine/content/content_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <utility>
+#include <string>
+#include <vector>
+
+#include "engine/content/content_search.h"
+#include "engine/front_end.h"
+#include "platform/posix/posix_file_system.h"
+#include "support/search_harness.h"
+#include "support/temp_tree.h"
+
+namespace zaltor::testing {
+namespace {
+
+const std::string kNeedle = "Needle Phrase";
+
+// f000 ... f<count - 1> in dir: every third holds the needle, some of them
+// across a read boundary; every seventh is empty.
+void MakeFiles(const TempTree& tree, const std::string& dir, int count) {
+  for (int i = 0; i < count; ++i) {
+    std::string name = std::to_string(1000 + i).substr(1);
+    std::string content;
+    if (i % 7 == 0) {
+      content = "";
+    } else if (i % 3 == 0) {
+      content = std::string(i % 2 == 0 ? kContentReadSize - 4 : 10, 'x') + "nEEDLE pHRASE" + "tail";
+    } else {
+      content = "needle phras" + std::string(100, 'y');
+    }
+    tree.File(dir + "/f" + name + ".txt", content);
+  }
+}
+
+TEST(ContentReader, AnswersAsTheSearchOfEachFileDoesWhateverTheOrderOfAsking) {
+  TempTree tree;
+  MakeFiles(tree, "d", 60);
+  tree.Dir("d/sub.txt");
+  PosixFileSystem fs("C=" + tree.root(), tree.root());
+  std::vector<std::string> paths;
+  for (int i = 0; i < 60; ++i) paths.push_back("C:\\d\\f" + std::to_string(1000 + i).substr(1) + ".txt");
+  paths.push_back("C:\\d\\missing.txt");
+  paths.push_back("C:\\d\\sub.txt");
+  const auto length = static_cast<std::int32_t>(kNeedle.size());
+  std::vector<bool> expected;
+  for (const std::string& path : paths) {
+    expected.push_back(SearchFileContent(fs, path.c_str(), kNeedle.data(), length) == 1);
+  }
+  EXPECT_EQ(std::count(expected.begin(), expected.end(), true), 17);
+  ContentReader reader(fs, kNeedle.data(), length);
+  for (int round = 0; round < 3; ++round) {
+    SCOPED_TRACE(round);
+    reader.Start(paths);
+    // In order; from the end back; only the first few, leaving the rest.
+    std::size_t asked = round == 2 ? 5 : paths.size();
+    for (std::size_t k = 0; k < asked; ++k) {
+      std::size_t i = round == 1 ? paths.size() - 1 - k : k;
+      EXPECT_EQ(reader.Found(i), expected[i]) << paths[i];
+    }
+    reader.Finish();
+  }
+  reader.Start({});
+  reader.Finish();
+  // Left with a batch under way, the reader still ends cleanly.
+  reader.Start(paths);
+  EXPECT_EQ(reader.Found(3), expected[3]);
+}
+
+// Runs the same search reading one file at a time and two, and expects the
+// same outcome, the same questions and the same status texts; returns the
+// outcome and the number of questions.
+std::pair<SearchOutcome, std::size_t> ExpectSameBothWays(const std::function<void(SearchHarness&)>& prepare,
+                        const std::vector<std::string>& options, bool raw) {
+  std::vector<SearchOutcome> outcomes;
+  std::vector<std::vector<RecordedBox>> boxes;
+  std::vector<std::vector<std::string>> statuses;
+  for (bool parallel : {false, true}) {
+    SearchHarness h;
+    h.fs->readsInParallel = parallel;
+    prepare(h);
+    outcomes.push_back(raw ? h.RunRaw(options) : h.Run(options));
+    boxes.push_back(h.frontEnd.boxes);
+    statuses.push_back(h.frontEnd.statusTexts);
+  }
+  EXPECT_EQ(outcomes[0].result, outcomes[1].result);
+  EXPECT_EQ(outcomes[0].files, outcomes[1].files);
+  EXPECT_EQ(outcomes[0].resultText, outcomes[1].resultText);
+  EXPECT_EQ(outcomes[0].batchText, outcomes[1].batchText);
+  EXPECT_EQ(boxes[0].size(), boxes[1].size());
+  for (std::size_t i = 0; i < boxes[0].size() && i < boxes[1].size(); ++i) {
+    EXPECT_EQ(boxes[0][i].text, boxes[1][i].text);
+  }
+  EXPECT_EQ(statuses[0], statuses[1]);
+  return {outcomes[0], boxes[0].size()};
+}
+
+TEST(ContentReaderSearch, FindsTheSameFilesInTheSameOrder) {
+  // 600 files in one directory take three windows of the listing.
+  auto [all, questions] = ExpectSameBothWays(
+      [](SearchHarness& h) {
+        MakeFiles(h.tree, "top", 600);
+        MakeFiles(h.tree, "top/a", 20);
+        MakeFiles(h.tree, "top/a/b", 5);
+        h.tree.Dir("top/empty");
+      },
+      {"/fp", "C:\\top\\*.*", "/r", "/sp", kNeedle}, false);
+  EXPECT_EQ(all.files, 171u + 6u + 1u);
+  EXPECT_EQ(questions, 0u);
+  SearchHarness h;
+  h.fs->readsInParallel = true;
+  MakeFiles(h.tree, "top", 600);
+  SearchOutcome o = h.Run({"/fp", "C:\\top\\*.txt", "/sp", kNeedle, "/fs", "G:0"});
+  int expected = 0;
+  for (int i = 0; i < 600; ++i) expected += i % 7 != 0 && i % 3 == 0 ? 1 : 0;
+  EXPECT_EQ(o.files, static_cast<std::uint32_t>(expected));
+}
+
+TEST(ContentReaderSearch, AsksAndStopsAtTheSameFiles) {
+  auto prepare = [](SearchHarness& h) {
+    MakeFiles(h.tree, "top", 300);
+    MakeFiles(h.tree, "top/a", 30);
+    // No, no, stop this directory, then no until the search is stopped
+    // from outside after the fifth question.
+    h.frontEnd.answers = {kIdNo, kIdNo, kIdYes, kIdNo, kIdNo};
+    h.frontEnd.onBox = [&h](const RecordedBox&) {
+      if (h.frontEnd.boxes.size() == 5) SetRunning(0);
+    };
+  };
+  auto [stopped, questions] = ExpectSameBothWays(
+      prepare, {"/fp", "C:\\top\\*.txt", "/r", "/se", "/sp", kNeedle, "/of", "O:\\result.txt"}, true);
+  EXPECT_EQ(questions, 5u);
+  EXPECT_EQ(stopped.result, 2);
+  EXPECT_EQ(stopped.files, 4u);
+}
+
+}  // namespace
+}  // namespace zaltor::testing
