@@ -362,8 +362,12 @@ int PosixFileSystem::OpenRead(const char* path) {
     close(fd);
     return -1;
   }
-  std::lock_guard<std::mutex> lock(openFilesMutex);
-  openFiles[fd] = OpenFile{static_cast<std::uint64_t>(data.st_size), 0, false};
+  if (OpenFile* file = Tracked(fd)) {
+    file->size.store(static_cast<std::uint64_t>(data.st_size), std::memory_order_relaxed);
+    file->bytesRead.store(0, std::memory_order_relaxed);
+    file->ended.store(false, std::memory_order_relaxed);
+    file->tracked.store(true, std::memory_order_relaxed);
+  }
   return fd;
 }
 
@@ -381,35 +385,28 @@ unsigned char PosixFileSystem::ListedType(std::string_view name) const {
 }
 
 long PosixFileSystem::Read(int fd, void* buffer, unsigned count) {
-  {
-    std::lock_guard<std::mutex> lock(openFilesMutex);
-    auto file = openFiles.find(fd);
-    if (file != openFiles.end() && file->second.ended) return 0;
-  }
+  OpenFile* file = Tracked(fd);
+  if (file != nullptr && !file->tracked.load(std::memory_order_relaxed)) file = nullptr;
+  if (file != nullptr && file->ended.load(std::memory_order_relaxed)) return 0;
   ssize_t got;
   do {
     got = read(fd, buffer, count);
   } while (got < 0 && errno == EINTR);
-  if (got >= 0) {
-    std::lock_guard<std::mutex> lock(openFilesMutex);
-    auto file = openFiles.find(fd);
-    if (file != openFiles.end()) {
-      OpenFile& opened = file->second;
-      opened.bytesRead += static_cast<std::uint64_t>(got);
-      // A regular file comes up short only at its end. Files whose size says
-      // nothing of their content (those of /proc say 0) read on to a 0.
-      opened.ended =
-          static_cast<unsigned>(got) < count && opened.size > 0 && opened.bytesRead >= opened.size;
-    }
+  if (file != nullptr && got >= 0) {
+    std::uint64_t bytesRead =
+        file->bytesRead.load(std::memory_order_relaxed) + static_cast<std::uint64_t>(got);
+    file->bytesRead.store(bytesRead, std::memory_order_relaxed);
+    // A regular file comes up short only at its end. Files whose size says
+    // nothing of their content (those of /proc say 0) read on to a 0.
+    std::uint64_t size = file->size.load(std::memory_order_relaxed);
+    file->ended.store(static_cast<unsigned>(got) < count && size > 0 && bytesRead >= size,
+                      std::memory_order_relaxed);
   }
   return static_cast<long>(got);
 }
 
 int PosixFileSystem::Close(int fd) {
-  {
-    std::lock_guard<std::mutex> lock(openFilesMutex);
-    openFiles.erase(fd);
-  }
+  if (OpenFile* file = Tracked(fd)) file->tracked.store(false, std::memory_order_relaxed);
   return close(fd) == 0 ? 0 : -1;
 }
 

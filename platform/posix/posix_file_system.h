@@ -1,8 +1,8 @@
 // The file services on Linux and other POSIX hosts, over a drive table.
 #pragma once
 
+#include <atomic>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -49,7 +49,7 @@ class PosixFileSystem : public FileSystem {
   // The same listing, each entry's type taken from the directory itself.
   FindHandle FindFirstNames(const char* pattern, FindData* out) override;
 
-  // Reads share nothing but the open-file table, which a lock guards.
+  // Reads share nothing but the entries of their own descriptors.
   bool ReadsInParallel() const override { return true; }
   int OpenRead(const char* path) override;
   long Read(int fd, void* buffer, unsigned count) override;
@@ -117,13 +117,21 @@ class PosixFileSystem : public FileSystem {
     std::size_t next = 0;
   };
 
-  // A file OpenRead opened: its size then, and whether a read has met its
-  // end, so that the read after, which could only return 0, is not made.
+  // What OpenRead learnt of the file open on a descriptor: its size then,
+  // the bytes read since, and whether a read has met its end, so that the
+  // read after, which could only return 0, is not made. An entry serves only
+  // the calls on its descriptor between OpenRead and Close, one at a time,
+  // whichever thread makes them; atomics keep such hand-overs well defined.
   struct OpenFile {
-    std::uint64_t size;
-    std::uint64_t bytesRead;
-    bool ended;
+    std::atomic<bool> tracked{false};
+    std::atomic<bool> ended{false};
+    std::atomic<std::uint64_t> size{0};
+    std::atomic<std::uint64_t> bytesRead{0};
   };
+  // Descriptors from this on are read until a read returns 0.
+  static constexpr int kTrackedFiles = 1024;
+  // The entry of fd, or null.
+  OpenFile* Tracked(int fd) const { return fd >= 0 && fd < kTrackedFiles ? &openFiles[fd] : nullptr; }
 
   // FindFirst and FindFirstNames: withDetails looks at every entry the
   // pattern selects for its times, size and permissions.
@@ -148,8 +156,7 @@ class PosixFileSystem : public FileSystem {
   std::unordered_map<FindHandle, Listing> listings;
   FindHandle nextHandle = 1;
   LastRead lastRead;
-  std::mutex openFilesMutex;
-  std::unordered_map<int, OpenFile> openFiles;  // guarded by openFilesMutex
+  std::unique_ptr<OpenFile[]> openFiles = std::make_unique<OpenFile[]>(kTrackedFiles);
   std::vector<char> readBuffer;
 };
 
