@@ -137,9 +137,12 @@ void ReleaseDirectoryStacks(SearchEngine& engine) {
 
 int WalkDirectories(SearchEngine& engine) {
   int result = 1;
-  // A content search reads two files at a time where the file system allows.
+  // A content search reads two files at a time where the file system allows,
+  // but not when a question comes before each match: a file is then read
+  // only once the questions before it have been answered, as it always was.
   std::unique_ptr<ContentReader> reader;
-  if (engine.request.contentBytes != nullptr && engine.fs.ReadsInParallel()) {
+  bool questionEachMatch = engine.flags.stepExecution && engine.request.batchFile == nullptr;
+  if (engine.request.contentBytes != nullptr && engine.fs.ReadsInParallel() && !questionEachMatch) {
     reader = std::make_unique<ContentReader>(engine.fs, engine.request.contentBytes,
                                              engine.request.contentLength);
   }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <functional>
 #include <utility>
 #include <string>
@@ -14,6 +15,7 @@
 #include "engine/content/content_search.h"
 #include "engine/front_end.h"
 #include "platform/posix/posix_file_system.h"
+#include "support/proxy_file_system.h"
 #include "support/search_harness.h"
 #include "support/temp_tree.h"
 
@@ -122,22 +124,68 @@ TEST(ContentReaderSearch, FindsTheSameFilesInTheSameOrder) {
   EXPECT_EQ(o.files, static_cast<std::uint32_t>(expected));
 }
 
-TEST(ContentReaderSearch, AsksAndStopsAtTheSameFiles) {
-  auto prepare = [](SearchHarness& h) {
+// Counts the files opened for content, from whichever thread.
+class CountingFileSystem : public ProxyFileSystem {
+ public:
+  using ProxyFileSystem::ProxyFileSystem;
+  int OpenRead(const char* path) override {
+    ++opened;
+    return ProxyFileSystem::OpenRead(path);
+  }
+  std::atomic<int> opened{0};
+};
+
+TEST(ContentReaderSearch, StopsAtTheSameFilesAndReadsNothingAheadOfAQuestion) {
+  // The files opened by the moment of each question, and the outcome.
+  auto run = [](bool parallel, std::vector<int>* openedAtQuestions) {
+    SearchHarness h;
+    auto counting = std::make_unique<CountingFileSystem>(*h.host);
+    counting->fixedNow = kFixedNow;
+    counting->readsInParallel = parallel;
+    CountingFileSystem& fs = *counting;
+    h.fs = std::move(counting);
     MakeFiles(h.tree, "top", 300);
     MakeFiles(h.tree, "top/a", 30);
     // No, no, stop this directory, then no until the search is stopped
-    // from outside after the fifth question.
+    // from outside at the fifth question.
     h.frontEnd.answers = {kIdNo, kIdNo, kIdYes, kIdNo, kIdNo};
-    h.frontEnd.onBox = [&h](const RecordedBox&) {
+    h.frontEnd.onBox = [&](const RecordedBox&) {
+      openedAtQuestions->push_back(fs.opened.load());
       if (h.frontEnd.boxes.size() == 5) SetRunning(0);
     };
+    return h.RunRaw({"/fp", "C:\\top\\*.txt", "/r", "/se", "/sp", kNeedle, "/of", "O:\\result.txt"});
   };
-  auto [stopped, questions] = ExpectSameBothWays(
-      prepare, {"/fp", "C:\\top\\*.txt", "/r", "/se", "/sp", kNeedle, "/of", "O:\\result.txt"}, true);
-  EXPECT_EQ(questions, 5u);
-  EXPECT_EQ(stopped.result, 2);
-  EXPECT_EQ(stopped.files, 4u);
+  std::vector<int> sequential;
+  std::vector<int> parallel;
+  SearchOutcome one = run(false, &sequential);
+  SearchOutcome two = run(true, &parallel);
+  EXPECT_EQ(sequential, parallel);
+  EXPECT_EQ(sequential.size(), 5u);
+  EXPECT_EQ(one.resultText, two.resultText);
+  EXPECT_EQ(two.result, 2);
+  EXPECT_EQ(two.files, 4u);
+
+  // Stopped from outside in the middle of a directory, with no questions:
+  // the error line of a name that cannot be written is the moment.
+  auto stopAt = [](bool parallel) {
+    SearchHarness h;
+    h.fs->readsInParallel = parallel;
+    MakeFiles(h.tree, "top", 40);
+    MakeFiles(h.tree, "top/b", 40);
+    h.tree.File("top/b/f020\".txt", kNeedle);
+    MakeFiles(h.tree, "top/b/c", 40);
+    h.frontEnd.onStatus = [](const std::string& text) {
+      if (text.rfind("Error:", 0) == 0) SetRunning(0);
+    };
+    return h.Run({"/fp", "C:\\top\\*.txt", "/r", "/sp", kNeedle});
+  };
+  SearchOutcome stoppedOne = stopAt(false);
+  SearchOutcome stoppedTwo = stopAt(true);
+  EXPECT_EQ(stoppedOne.resultText, stoppedTwo.resultText);
+  EXPECT_EQ(stoppedOne.batchText, stoppedTwo.batchText);
+  EXPECT_EQ(stoppedTwo.result, 2);
+  EXPECT_NE(stoppedTwo.resultText.find("C:\\top\\b\\f018.txt\n"), std::string::npos);
+  EXPECT_EQ(stoppedTwo.resultText.find("C:\\top\\b\\f024.txt"), std::string::npos);
 }
 
 }  // namespace
