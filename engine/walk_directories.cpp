@@ -27,9 +27,14 @@ std::string ChildPath(const char* path, const char* name) {
 // scanning its files. Returns false when the walk ends early.
 bool VisitDirectories(SearchEngine& engine, int& result) {
   SearchRequest& request = engine.request;
+  // Only the directory commands need the visited paths again; without them
+  // a count will do, and memory stays bounded by the pending directories.
+  const bool keepVisited = engine.flags.recurseSubdirs && request.dirCommand[0] != '\0';
+  std::int32_t visited = 0;
   while (!engine.pendingDirs.empty()) {
     std::string dir = engine.pendingDirs.pop();
-    engine.visitedDirs.push(dir);
+    ++visited;
+    if (keepVisited) engine.visitedDirs.push(dir);
     result = EnterDirectory(engine, dir.c_str());
     if (result == 6) continue;
     if (result == 2) return false;
@@ -56,7 +61,7 @@ bool VisitDirectories(SearchEngine& engine, int& result) {
                    static_cast<long>(request.filesFound - filesBefore), dir.c_str());
     }
   }
-  request.dirsVisited += engine.visitedDirs.count();
+  request.dirsVisited += visited;
   return true;
 }
 

@@ -23,11 +23,12 @@ std::string Cwd(FileSystem& fs) {
   return fs.GetCwd(buffer, sizeof buffer) != nullptr ? buffer : "<fails>";
 }
 
-// Every entry of one enumeration, as "name:attributes".
-std::vector<std::string> List(FileSystem& fs, const char* pattern) {
+// Every entry of one enumeration, as "name:attributes"; namesOnly takes the
+// listing with FindFirstNames.
+std::vector<std::string> List(FileSystem& fs, const char* pattern, bool namesOnly = false) {
   std::vector<std::string> names;
   FindData data;
-  FindHandle handle = fs.FindFirst(pattern, &data);
+  FindHandle handle = namesOnly ? fs.FindFirstNames(pattern, &data) : fs.FindFirst(pattern, &data);
   if (handle == kFindFailed) return names;
   do {
     names.push_back(std::string(data.name) + ":" + std::to_string(data.attrib));
@@ -304,18 +305,7 @@ TEST_F(PosixFileSystemTest, FilesWhoseSizeSaysNothingAreReadToTheirEnd) {
   EXPECT_GT(reads, 1);
 }
 
-// Names only, for listings taken with FindFirstNames.
-std::vector<std::string> ListNames(FileSystem& fs, const char* pattern) {
-  std::vector<std::string> names;
-  FindData data;
-  FindHandle handle = fs.FindFirstNames(pattern, &data);
-  if (handle == kFindFailed) return names;
-  do {
-    names.push_back(std::string(data.name) + ":" + std::to_string(data.attrib));
-  } while (fs.FindNext(handle, &data) == 0);
-  EXPECT_EQ(fs.FindClose(handle), 0);
-  return names;
-}
+std::vector<std::string> ListNames(FileSystem& fs, const char* pattern) { return List(fs, pattern, true); }
 
 TEST_F(PosixFileSystemTest, ListingsOfOneDirectoryAgreeAndChangesShowAfterAChange) {
   c.File("docs/b.txt");
