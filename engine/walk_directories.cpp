@@ -4,6 +4,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <system_error>
 
 #include "engine/content/content_reader.h"
 #include "engine/front_end.h"
@@ -148,8 +149,12 @@ int WalkDirectories(SearchEngine& engine) {
   std::unique_ptr<ContentReader> reader;
   bool questionEachMatch = engine.flags.stepExecution && engine.request.batchFile == nullptr;
   if (engine.request.contentBytes != nullptr && engine.fs.ReadsInParallel() && !questionEachMatch) {
-    reader = std::make_unique<ContentReader>(engine.fs, engine.request.contentBytes,
-                                             engine.request.contentLength);
+    try {
+      reader = std::make_unique<ContentReader>(engine.fs, engine.request.contentBytes,
+                                               engine.request.contentLength);
+    } catch (const std::system_error&) {
+      // No thread to be had: the files are read one after the other.
+    }
   }
   engine.contentReader = reader.get();
   if (VisitDirectories(engine, result) && engine.flags.recurseSubdirs &&
