@@ -230,7 +230,7 @@ FindHandle PosixFileSystem::Enumerate(const char* pattern, FindData* out, bool w
   const DirectoryRead& read = *listing.read;
   int dirFd = lastRead.directory.get();
   for (const RawEntry& entry : read.entries) {
-    const char* entryName = read.names.data() + entry.offset;
+    const char* entryName = read.NameOf(entry).data();
     if (!MatchWildcard(name, entryName)) continue;
     ListedEntry listed = {entry.offset, entry.length, 0, 0, 0, 0, 0};
     if (!withDetails) {
@@ -299,11 +299,10 @@ bool PosixFileSystem::ReadDirectory(const std::string& drivePath) {
       names.push_back('\0');
     }
   }
-  auto view = [&names](const RawEntry& entry) {
-    return std::string_view(names.data() + entry.offset, entry.length);
-  };
-  std::sort(raw.begin(), raw.end(),
-            [&view](const RawEntry& a, const RawEntry& b) { return ListsBefore(view(a), view(b)); });
+  const DirectoryRead& listed = *read;
+  std::sort(raw.begin(), raw.end(), [&listed](const RawEntry& a, const RawEntry& b) {
+    return ListsBefore(listed.NameOf(a), listed.NameOf(b));
+  });
   lastRead.drivePath = drivePath;
   lastRead.read = std::move(read);
   lastRead.directory = std::move(directory);
@@ -373,14 +372,11 @@ int PosixFileSystem::OpenRead(const char* path) {
 
 unsigned char PosixFileSystem::ListedType(std::string_view name) const {
   const DirectoryRead& read = *lastRead.read;
-  auto view = [&read](const RawEntry& entry) {
-    return std::string_view(read.names.data() + entry.offset, entry.length);
-  };
   auto found = std::lower_bound(read.entries.begin(), read.entries.end(), name,
-                                [&view](const RawEntry& entry, std::string_view key) {
-                                  return ListsBefore(view(entry), key);
+                                [&read](const RawEntry& entry, std::string_view key) {
+                                  return ListsBefore(read.NameOf(entry), key);
                                 });
-  if (found == read.entries.end() || view(*found) != name) return DT_UNKNOWN;
+  if (found == read.entries.end() || read.NameOf(*found) != name) return DT_UNKNOWN;
   return found->type;
 }
 

@@ -92,6 +92,10 @@ class PosixFileSystem : public FileSystem {
   struct DirectoryRead {
     std::string names;
     std::vector<RawEntry> entries;
+    // The name of entry, NUL-terminated in names.
+    std::string_view NameOf(const RawEntry& entry) const {
+      return std::string_view(names.data() + entry.offset, entry.length);
+    }
   };
   // The directory read last, kept open so that its entries are looked at
   // and opened relative to it.
