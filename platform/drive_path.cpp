@@ -44,9 +44,12 @@ bool ResolveDrivePath(std::string_view path, int currentDrive, const DriveDirect
     drive = LetterNumber(path[0]);
     if (drive == 0) return false;
     path.remove_prefix(2);
+  } else if (path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1])) {
+    // "\\server\share" names a network share; after a drive ("C:\\x")
+    // repeated separators are one, as Windows takes them.
+    return false;
   }
   if (drive < 1 || drive > 26) return false;
-  if (path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1])) return false;
 
   std::vector<std::string_view> parts;
   if (path.empty() || !IsSeparator(path[0])) {

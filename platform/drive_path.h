@@ -19,9 +19,10 @@ int ExplicitDrive(std::string_view path);
 // Resolves a drive-absolute ("C:\docs"), drive-relative ("C:docs"), rooted
 // ("\docs") or relative ("docs\sub") path against the current drive and the
 // current directories; '/' separates like '\', "." and ".." are applied (".."
-// at a root stays there). The result is normalised: "C:\docs\sub", a root
-// "C:\". False for an empty path, a "X:" whose X is not a letter, or a path
-// that starts with two separators (a network name, which no drive holds).
+// at a root stays there); repeated separators count as one. The result is
+// normalised: "C:\docs\sub", a root "C:\". False for an empty path, a "X:"
+// whose X is not a letter, or a path without a drive that starts with two
+// separators (a network name, which no drive holds).
 bool ResolveDrivePath(std::string_view path, int currentDrive, const DriveDirectories& currentDirs,
                       std::string* out);
 

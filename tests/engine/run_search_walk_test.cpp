@@ -54,9 +54,9 @@ TEST(SearchWalk, PatternNamingADirectorySearchesInsideIt) {
 
 TEST(SearchWalk, AllDrivesWalksCFirstThenEveryOtherDriveInLetterOrder) {
   TempTree d;
-  d.File("found.log");
+  d.File("found.log", "x");
   SearchHarness h("D=" + d.root());
-  h.tree.File("c.log");
+  h.tree.File("c.log", "x");
   SearchOutcome o = h.Run({"/fp", "*.log"});
   EXPECT_EQ(o.result, 1);
   EXPECT_EQ(o.resultText, ResultHeader() + "C:\\\\c.log\nD:\\\\found.log\n" + Totals(2, 3));
@@ -65,6 +65,9 @@ TEST(SearchWalk, AllDrivesWalksCFirstThenEveryOtherDriveInLetterOrder) {
   EXPECT_EQ(std::count(texts.begin(), texts.end(), cDone), 4);
   EXPECT_NE(std::find(texts.begin(), texts.end(), "Searching drive 'D:'..."), texts.end());
   EXPECT_NE(std::find(texts.begin(), texts.end(), "Searching drive 'O:'..."), texts.end());
+
+  // Files of a drive root are read for content like any others.
+  EXPECT_EQ(h.Run({"/fp", "*.log", "/sp", "HEX="}).resultText, o.resultText);
 }
 
 TEST(SearchWalk, ADirectoryThatCannotBeEnteredIsAskedAbout) {

@@ -54,6 +54,8 @@ TEST_F(DrivePathResolve, DotsAndSeparatorsAreNormalised) {
   EXPECT_EQ(Resolve("C:\\a\\.\\b\\..\\c\\\\d\\"), "C:\\a\\c\\d");
   EXPECT_EQ(Resolve("D:..\\out"), "D:\\data\\out");
   EXPECT_EQ(Resolve("C:\\.."), "C:\\");
+  EXPECT_EQ(Resolve("C:\\\\a.txt"), "C:\\a.txt");
+  EXPECT_EQ(Resolve("D://x"), "D:\\x");
 }
 
 TEST_F(DrivePathResolve, BadPathsFail) {
