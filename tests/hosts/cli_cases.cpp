@@ -54,7 +54,7 @@ std::vector<CliCase> MakeCases() {
        {"top.txt", "sub/b.txt"},
        {"hello", "hello"},
        {},
-       {"/fp", "M:\\\\sub\\..\\sub\\\\*.txt", "/sp", "hello"},
+       {"/fp", "M:\\\\sub\\..\\sub\\*.txt", "/sp", "hello"},
        0,
        "M:\\sub\\b.txt\n" + Totals(1, 1),
        "cd M:\\sub\nM:\\sub\\b.txt\n"},
