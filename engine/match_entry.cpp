@@ -8,6 +8,7 @@
 #include "engine/criteria/attributes.h"
 #include "engine/criteria/date_time.h"
 #include "engine/criteria/size.h"
+#include "engine/front_end.h"
 #include "engine/text_compare.h"
 #include "platform/wildcard.h"
 
@@ -71,7 +72,7 @@ int MatchEntry(SearchEngine& engine, const FindData& entry, const char* director
   if (request.contentBytes == nullptr) return 1;
   char path[kMaxPath];
   if (!ContentPath(directory, entry.name, path)) return 0;
-  return SearchFileContent(engine.fs, path, request.contentBytes, request.contentLength);
+  return SearchFileContent(engine.fs, path, request.contentBytes, request.contentLength, SearchIsRunning);
 }
 
 }  // namespace zaltor

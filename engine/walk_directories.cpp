@@ -151,7 +151,7 @@ int WalkDirectories(SearchEngine& engine) {
   if (engine.request.contentBytes != nullptr && engine.fs.ReadsInParallel() && !questionEachMatch) {
     try {
       reader = std::make_unique<ContentReader>(engine.fs, engine.request.contentBytes,
-                                               engine.request.contentLength);
+                                               engine.request.contentLength, SearchIsRunning);
     } catch (const std::system_error&) {
       // No thread to be had: the files are read one after the other.
     }

@@ -6,8 +6,8 @@
 
 namespace zaltor {
 
-ContentReader::ContentReader(FileSystem& fs, const char* bytes, std::int32_t length)
-    : fs(fs), bytes(bytes), length(length), helper([this] { Help(); }) {}
+ContentReader::ContentReader(FileSystem& fs, const char* bytes, std::int32_t length, int (*keepReading)())
+    : fs(fs), bytes(bytes), length(length), keepReading(keepReading), helper([this] { Help(); }) {}
 
 ContentReader::~ContentReader() {
   {
@@ -64,7 +64,7 @@ void ContentReader::ReadNext(std::unique_lock<std::mutex>& lock) {
   ++busy;
   const char* path = paths[i].c_str();
   lock.unlock();
-  int found = SearchFileContent(fs, path, bytes, length);
+  int found = SearchFileContent(fs, path, bytes, length, keepReading);
   lock.lock();
   results[i] = static_cast<signed char>(found);
   --busy;

@@ -19,8 +19,10 @@ namespace zaltor {
 class ContentReader {
  public:
   // fs must read in parallel (FileSystem::ReadsInParallel); bytes stays
-  // valid and unchanged for the reader's life.
-  ContentReader(FileSystem& fs, const char* bytes, std::int32_t length);
+  // valid and unchanged for the reader's life. keepReading goes to every
+  // SearchFileContent, on both threads, so it must be safe to call from
+  // either.
+  ContentReader(FileSystem& fs, const char* bytes, std::int32_t length, int (*keepReading)() = nullptr);
   ~ContentReader();
   ContentReader(const ContentReader&) = delete;
   ContentReader& operator=(const ContentReader&) = delete;
@@ -44,6 +46,7 @@ class ContentReader {
   FileSystem& fs;
   const char* bytes;
   std::int32_t length;
+  int (*keepReading)();
 
   std::mutex mutex;
   std::condition_variable changed;

@@ -81,6 +81,9 @@ TEST(AnswerFromLineTest, UnclearAnswersLetTheSearchGoOn) {
 #include <signal.h>
 #include <unistd.h>
 
+#include <chrono>
+#include <thread>
+
 namespace zaltor::testing {
 namespace {
 
@@ -123,6 +126,55 @@ TEST(CliInterruptTest, FirstInterruptStopsTheSearchAtTheNextCheckpoint) {
   EXPECT_NE(result.find("C:\\top\\a.txt\n"), std::string::npos) << result;
   EXPECT_EQ(result.find("b.txt"), std::string::npos) << result;
   EXPECT_NE(result.find("A total of 1 files found"), std::string::npos) << result;
+}
+
+// Ctrl-C while a file of 64 GiB (sparse: it takes no disk space) is read
+// for content: the read ends within a fraction of a second, the file is no
+// match, and the totals are written. Both ways of reading: two files at a
+// time, and one at a time when a question comes before each match.
+TEST(CliInterruptTest, InterruptEndsTheReadOfAHugeFileAtOnce) {
+  for (bool questions : {false, true}) {
+    SCOPED_TRACE(questions ? "one file at a time" : "two files at a time");
+    TempTree tree;
+    tree.File("top/a.txt", "needle");
+    tree.File("top/b.txt");
+    ASSERT_EQ(truncate(tree.Path("top/b.txt").c_str(), 64LL << 30), 0);
+    tree.File("in", "n\n");
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      int in = ::open(tree.Path("in").c_str(), O_RDONLY);
+      dup2(in, STDIN_FILENO);
+      int devnull = ::open("/dev/null", O_WRONLY);
+      dup2(devnull, STDERR_FILENO);
+      setenv("ZALTOR_DRIVES", ("C=" + tree.root()).c_str(), 1);
+      execl(ZALTOR_CLI_PATH, ZALTOR_CLI_PATH, "/fp", "C:\\top\\*.txt", "/sp", "needle", "/of", "C:\\out.txt",
+            questions ? "/se" : nullptr, static_cast<char*>(nullptr));
+      _exit(127);
+    }
+    // The walk of two files is over long before this; b.txt is being read.
+    for (int i = 0; i < 500 && !tree.Exists("out.txt"); ++i) usleep(10000);
+    usleep(300000);
+    kill(child, SIGINT);
+    const auto interrupted = std::chrono::steady_clock::now();
+    int status = 0;
+    double seconds = 0;
+    while (waitpid(child, &status, WNOHANG) == 0 && seconds < 5) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+      seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - interrupted).count();
+    }
+    if (seconds >= 5) {
+      kill(child, SIGKILL);
+      waitpid(child, &status, 0);
+    }
+    EXPECT_LT(seconds, 2.0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 2);
+    const std::string result = tree.Read("out.txt");
+    EXPECT_NE(result.find("C:\\top\\a.txt\n"), std::string::npos) << result;
+    EXPECT_EQ(result.find("b.txt"), std::string::npos) << result;
+    EXPECT_NE(result.find("A total of 1 files found"), std::string::npos) << result;
+  }
 }
 
 }  // namespace
