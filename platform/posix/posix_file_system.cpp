@@ -15,6 +15,7 @@
 #include <fstream>
 
 #include "platform/posix/entry_type.h"
+#include "platform/posix/output_open.h"
 #include "platform/wildcard.h"
 
 namespace zaltor {
@@ -409,7 +410,7 @@ int PosixFileSystem::Close(int fd) {
 std::FILE* PosixFileSystem::OpenTextForWrite(const char* path) {
   ForgetLastRead();
   std::string host = HostOf(path);
-  return host.empty() ? nullptr : std::fopen(host.c_str(), "w");
+  return host.empty() ? nullptr : OpenOutputFile(host);
 }
 
 std::time_t PosixFileSystem::Now() { return std::time(nullptr); }

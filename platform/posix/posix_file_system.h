@@ -55,6 +55,8 @@ class PosixFileSystem : public FileSystem {
   long Read(int fd, void* buffer, unsigned count) override;
   int Close(int fd) override;
 
+  // In a sticky or world-writable directory only a regular file of our own
+  // is written: see OpenOutputFile.
   std::FILE* OpenTextForWrite(const char* path) override;
 
   std::time_t Now() override;

@@ -95,5 +95,51 @@ TEST(ReliabilityPermissions, AnUnenterableDirectoryVisitedLastMakesTheResultSix)
                                            "A total of 3 directories searched/visited.\n"));
 }
 
+// Output files in a directory everyone may write, owned by another user (so
+// the kernel's own guards for sticky directories, where enabled, do not
+// apply): a link, a file of theirs, or a second name of a file of ours put
+// there under the output name is refused for either file, and nothing is
+// written through it; a file of our own there is written as usual.
+TEST(ReliabilityPermissions, OutputFilesInASharedDirectoryNeverFollowALinkOrWriteAnotherUsersFile) {
+  if (!std::filesystem::exists(CliPath())) GTEST_SKIP() << "zaltor-cli is not built beside the tests";
+  if (geteuid() != 0) GTEST_SKIP() << "preparing another user's files needs root";
+  constexpr uid_t kOtherUser = kOrdinaryUser - 1;
+  TempTree tree;
+  chmod(tree.root().c_str(), 0755);
+  tree.File("home/mine.txt", "precious");
+  tree.Dir("shared");
+  ASSERT_EQ(chown(tree.Path("home/mine.txt").c_str(), kOrdinaryUser, kOrdinaryUser), 0);
+  ASSERT_EQ(chown(tree.Path("shared").c_str(), kOtherUser, kOtherUser), 0);
+  chmod(tree.Path("shared").c_str(), 01777);
+  ASSERT_EQ(symlink(tree.Path("home/mine.txt").c_str(), tree.Path("shared/link").c_str()), 0);
+  ASSERT_EQ(lchown(tree.Path("shared/link").c_str(), kOtherUser, kOtherUser), 0);
+  tree.File("shared/theirs", "theirs");
+  ASSERT_EQ(chown(tree.Path("shared/theirs").c_str(), kOtherUser, kOtherUser), 0);
+  chmod(tree.Path("shared/theirs").c_str(), 0666);
+  ASSERT_EQ(link(tree.Path("home/mine.txt").c_str(), tree.Path("shared/second").c_str()), 0);
+
+  for (const char* trap : {"link", "theirs", "second"}) {
+    const std::string path = std::string("C:\\shared\\") + trap;
+    CliRun result = RunAsOrdinaryUser(tree, {"/fp", "C:\\home\\*.txt", "/of", path}, "");
+    EXPECT_EQ(result.exitCode, 2) << trap;
+    EXPECT_EQ(result.err, "Cannot create output file '" + path + "'.\n");
+    CliRun batch = RunAsOrdinaryUser(tree, {"/fp", "C:\\home\\*.txt", "/bf", path}, "");
+    EXPECT_EQ(batch.exitCode, 2) << trap;
+    EXPECT_EQ(batch.err, "Cannot create batch file '" + path + "'.\n");
+  }
+  EXPECT_EQ(tree.Read("home/mine.txt"), "precious");
+  EXPECT_EQ(tree.Read("shared/theirs"), "theirs");
+
+  tree.File("shared/own.txt", std::string(2000, 'x'));
+  ASSERT_EQ(chown(tree.Path("shared/own.txt").c_str(), kOrdinaryUser, kOrdinaryUser), 0);
+  CliRun own = RunAsOrdinaryUser(
+      tree, {"/fp", "C:\\home\\*.txt", "/of", "C:\\shared\\own.txt", "/bf", "C:\\shared\\new.bat"}, "");
+  EXPECT_EQ(own.exitCode, 0) << own.err;
+  EXPECT_EQ(Body(tree.Read("shared/own.txt")), "C:\\home\\mine.txt\n" +
+                                                   std::string("\nA total of 1 files found based on criteria specified.\n"
+                                                               "A total of 1 directories searched/visited.\n"));
+  EXPECT_NE(tree.Read("shared/new.bat").find("C:\\home\\mine.txt\n"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace zaltor::testing
