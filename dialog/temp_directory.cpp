@@ -18,6 +18,11 @@ std::string AsDirectory(const char* value, FileSystem& fs) {
   return directory;
 }
 
+bool IsDirectory(FileSystem& fs, const std::string& drivePath) {
+  StatData data;
+  return fs.Stat(drivePath.c_str(), &data) == 0 && data.isDirectory;
+}
+
 }  // namespace
 
 void GetTempDirectory(char* buffer, FileSystem& fs) {
@@ -28,10 +33,20 @@ void GetTempDirectory(char* buffer, FileSystem& fs) {
     directory = AsDirectory(std::getenv(name), fs);
     if (!directory.empty()) break;
   }
+  // The user's own runtime directory before the shared /tmp, where another
+  // user could lay a trap under the default file names.
+  if (directory.empty()) {
+    directory = AsDirectory(std::getenv("XDG_RUNTIME_DIR"), fs);
+    if (!directory.empty() && !IsDirectory(fs, directory)) directory.clear();
+  }
   // Creating a directory at the root of the machine is not acceptable here:
   // the host's own temporary directory stands in for C:\TMP.
   if (directory.empty()) directory = AsDirectory("/tmp", fs);
-  if (directory.empty()) directory = "C:\\TMP\\";
+  if (directory.empty()) {
+    directory = "C:\\TMP\\";
+    StatData data;
+    if (fs.Stat("C:\\TMP", &data) != 0) fs.MkDir("C:\\TMP");
+  }
   std::memcpy(buffer, directory.c_str(), directory.size() + 1);
 }
 
