@@ -7,12 +7,13 @@
 
 namespace zaltor::res {
 
+namespace {
+
+// The 16 colours of the icons, as 0xRRGGBB.
 const unsigned kIconPalette[16] = {
     0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0xc0c0c0,
     0x808080, 0xff0000, 0x00ff00, 0xffff00, 0x0000ff, 0xff00ff, 0x00ffff, 0xffffff,
 };
-
-namespace {
 
 // 0 black, 4 navy rim, 6 dark cyan handle, 8 grey text, E cyan glass,
 // F white.
@@ -84,6 +85,13 @@ const IconImage* FindIconImages(int id, int* count) {
   }
   *count = static_cast<int>(std::size(kProgramIconImages));
   return kProgramIconImages;
+}
+
+unsigned IconPixel(const IconImage& image, int x, int y) {
+  const char cell = image.rows[y][x];
+  if (cell >= '0' && cell <= '9') return 0xff000000u | kIconPalette[cell - '0'];
+  if (cell >= 'A' && cell <= 'F') return 0xff000000u | kIconPalette[cell - 'A' + 10];
+  return 0;
 }
 
 }  // namespace zaltor::res

@@ -18,10 +18,11 @@ struct IconImage {
   const char* const* rows;
 };
 
-// The 16 colours of the icons, as 0xRRGGBB.
-extern const unsigned kIconPalette[16];
-
 // The images of an icon, largest first; count 0 when there is no such icon.
 const IconImage* FindIconImages(int id, int* count);
+
+// The pixel at x, y of an image as 0xAARRGGBB: its palette colour, opaque,
+// or 0 where it is transparent.
+unsigned IconPixel(const IconImage& image, int x, int y);
 
 }  // namespace zaltor::res

@@ -1,6 +1,7 @@
 #include "dialog/window/help.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <csignal>
@@ -21,8 +22,16 @@ std::vector<long> viewers;
 }  // namespace
 
 std::string ProgramHelpFilePath() {
-  const QFileInfo program(QCoreApplication::applicationFilePath());
-  return (program.absolutePath() + "/" + program.completeBaseName() + ".HLP").toLocal8Bit().toStdString();
+  return HelpFilePathFor(QCoreApplication::applicationFilePath().toLocal8Bit().toStdString());
+}
+
+std::string HelpFilePathFor(const std::string& programPath) {
+  const QFileInfo program(QString::fromLocal8Bit(programPath.c_str()));
+  const QString name = program.completeBaseName() + ".HLP";
+  const QString beside = program.absolutePath() + "/" + name;
+  const QString installed = QDir::cleanPath(program.absolutePath() + "/" ZALTOR_HELP_FROM_PROGRAM "/" + name);
+  const QString chosen = !QFileInfo::exists(beside) && QFileInfo::exists(installed) ? installed : beside;
+  return chosen.toLocal8Bit().toStdString();
 }
 
 std::string HelpViewerPath() {

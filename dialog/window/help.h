@@ -10,9 +10,13 @@ namespace zaltor::win {
 constexpr unsigned kHelpContext = 0x0001;
 constexpr unsigned kHelpQuit = 0x0002;
 
-// The help file beside the program file: its path with the extension
-// replaced by ".HLP".
+// The help file of this program: HelpFilePathFor its own path.
 std::string ProgramHelpFilePath();
+
+// The help file of the program at programPath: beside it, its path with the
+// extension replaced by ".HLP"; where there is none but an installed tree
+// holds one in the prefix's data directory, that one.
+std::string HelpFilePathFor(const std::string& programPath);
 
 // kHelpContext opens helpFile at the topic numbered data; kHelpQuit closes
 // every viewer this program opened. False when the viewer cannot start.

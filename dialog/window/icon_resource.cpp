@@ -11,14 +11,7 @@ namespace {
 QPixmap PixmapOf(const res::IconImage& image) {
   QImage pixels(image.size, image.size, QImage::Format_ARGB32);
   for (int y = 0; y < image.size; ++y) {
-    const char* row = image.rows[y];
-    for (int x = 0; x < image.size; ++x) {
-      const char cell = row[x];
-      int index = -1;
-      if (cell >= '0' && cell <= '9') index = cell - '0';
-      if (cell >= 'A' && cell <= 'F') index = cell - 'A' + 10;
-      pixels.setPixel(x, y, index < 0 ? 0u : 0xff000000u | res::kIconPalette[index]);
-    }
+    for (int x = 0; x < image.size; ++x) pixels.setPixel(x, y, res::IconPixel(image, x, y));
   }
   return QPixmap::fromImage(pixels);
 }
