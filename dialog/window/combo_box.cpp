@@ -21,6 +21,9 @@ ComboBox::ComboBox(QWidget* parent, bool editable, bool sorted) : QComboBox(pare
   setInsertPolicy(QComboBox::NoInsert);
   setDuplicatesEnabled(true);
   if (editable) {
+    // The control completes nothing: what the user typed is what is read,
+    // and Enter goes to the dialog's default button, not to a completion.
+    setCompleter(nullptr);
     // Typing leaves the list without a selection, as the control does when
     // its list is closed.
     connect(lineEdit(), &QLineEdit::textEdited, this, [this] { selection = kComboError; });
