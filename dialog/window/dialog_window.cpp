@@ -10,12 +10,12 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QRadioButton>
 #include <algorithm>
 #include <cstring>
 #include <utility>
 
 #include "dialog/window/icon_resource.h"
+#include "dialog/window/radio_button.h"
 #include "resources/resource_ids.h"
 #include "resources/resources.h"
 
@@ -141,7 +141,7 @@ QWidget* DialogWindow::Build(const ControlTemplate& row, QButtonGroup** radioGro
       break;
     }
     case ControlKind::kRadioButton: {
-      auto* radio = new QRadioButton(caption, this);
+      auto* radio = new RadioButton(caption, (row.style & kTabStop) != 0, this);
       if (*radioGroup == nullptr) {
         *radioGroup = new QButtonGroup(this);
         radioGroups.push_back(*radioGroup);

@@ -298,5 +298,28 @@ TEST_F(SearchDialogTest, IconIsTheWindowsIconInBothSizes) {
   EXPECT_EQ(big.pixel(3, 1), 0xff000000u);          // the page's black edge
 }
 
+// A radio button that has had the focus does not take its group's tab stop:
+// the template's stops hold for the dialog's whole life.
+TEST_F(SearchDialogTest, TabStopsStayThoseOfTheTemplateAfterRadioButtonsHadTheFocus) {
+  SearchDialog& d = Open();
+  for (int id : {res::kDateAfter, res::kTimeRange, res::kSizeGreater, res::kAnd}) {
+    QTest::mouseClick(d.Control(id), Qt::LeftButton);
+    EXPECT_EQ(QApplication::focusWidget(), d.Control(id)) << id;
+  }
+  auto tabsFrom = [&d](int id, int count) {
+    d.FocusControl(id);
+    std::vector<int> reached;
+    for (int i = 0; i < count; ++i) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      reached.push_back(d.ControlId(QApplication::focusWidget()));
+    }
+    return reached;
+  };
+  EXPECT_EQ(tabsFrom(res::kDate, 6), (std::vector<int>{res::kDateOn, res::kDateAfter, res::kDateBefore,
+                                                       res::kDateRange, res::kTime, res::kTimeAt}));
+  EXPECT_EQ(tabsFrom(res::kTimeBefore, 3), (std::vector<int>{res::kTimeRange, res::kSize, res::kSubdirectories}));
+  EXPECT_EQ(tabsFrom(res::kSystem, 1), (std::vector<int>{res::kGo}));
+}
+
 }  // namespace
 }  // namespace zaltor
