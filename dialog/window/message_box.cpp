@@ -1,9 +1,12 @@
 #include "dialog/window/message_box.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
+#include <algorithm>
 #include <mutex>
 #include <utility>
 #include <vector>
@@ -59,15 +62,47 @@ std::vector<ButtonAnswer> ButtonsOf(unsigned style) {
   }
 }
 
+// A box with several buttons and no Cancel (Yes/No, Abort/Retry/Ignore) has
+// to be answered with one of them: neither Esc nor the close box does.
+class Box : public QMessageBox {
+ public:
+  Box(const MessageBoxRequest& request, bool answerRequired)
+      : QMessageBox(IconOf(request.style), QString::fromLocal8Bit(request.caption.c_str()),
+                    QString::fromLocal8Bit(request.text.c_str()), QMessageBox::NoButton, request.owner),
+        answerRequired(answerRequired) {
+    // Paths and values are shown as they are, never read as markup.
+    setTextFormat(Qt::PlainText);
+    if (answerRequired) {
+      setWindowFlags((windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint) & ~Qt::WindowCloseButtonHint);
+    }
+  }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    if (answerRequired && event->matches(QKeySequence::Cancel)) return;
+    QMessageBox::keyPressEvent(event);
+  }
+  void closeEvent(QCloseEvent* event) override {
+    if (answerRequired) {
+      event->ignore();
+      return;
+    }
+    QMessageBox::closeEvent(event);
+  }
+
+ private:
+  const bool answerRequired;
+};
+
 int ShowBox(const MessageBoxRequest& request) {
   if (MessageBoxAnswerer answerer = CurrentAnswerer()) return answerer(request);
-  QMessageBox box(IconOf(request.style), QString::fromLocal8Bit(request.caption.c_str()),
-                  QString::fromLocal8Bit(request.text.c_str()), QMessageBox::NoButton, request.owner);
   const std::vector<ButtonAnswer> buttons = ButtonsOf(request.style);
+  const bool hasCancel = std::any_of(buttons.begin(), buttons.end(),
+                                     [](const ButtonAnswer& button) { return button.answer == kIdCancel; });
+  Box box(request, buttons.size() > 1 && !hasCancel);
   for (const ButtonAnswer& button : buttons) box.addButton(button.button);
   box.setDefaultButton(buttons.front().button);
-  // Esc means Cancel where there is one, OK on a box with OK alone; a Yes/No
-  // box has to be answered.
+  // Esc means Cancel where there is one, OK on a box with OK alone.
   for (const ButtonAnswer& button : buttons) {
     if (button.answer == kIdCancel) box.setEscapeButton(box.button(button.button));
   }
