@@ -25,6 +25,7 @@ namespace zaltor {
 namespace {
 
 constexpr char kDialogCaption[] = "ZALTOR File Utility V3.2.1";
+constexpr char kStoppingText[] = "Stopping the search...  ZALTOR closes when it has stopped.";
 
 const char* const kPresets[] = {
     "Audio(*.wav)",        "Document(*.doc)",    "Image(*.gif)", "Image(*.jpg)", "Movie(*.mpeg)",
@@ -144,7 +145,12 @@ int SearchDialog::ClosingAnswer(unsigned style) {
 }
 
 void SearchDialog::SetStatusText(const char* text) {
-  if (text != nullptr) SetDlgItemText(res::kStatus, text);
+  if (text == nullptr) return;
+  // Decided on the dialog's thread, after a closing text that is already
+  // shown: the run's last words do not replace it.
+  Invoke([this, text] {
+    if (!closing.load()) SetDlgItemText(res::kStatus, text);
+  });
 }
 
 void SearchDialog::FocusControl(int controlId) { FocusDlgItem(controlId); }
@@ -235,8 +241,11 @@ void SearchDialog::OnPaint() {
 void SearchDialog::OnCancel() {
   if (workerThread.joinable()) {
     // The dialog ends once the worker has returned; see OnWorkerEnded.
+    // Meanwhile it keeps answering and says why it is still there.
     endWhenWorkerDone = true;
     BeginClosing();
+    SetDlgItemText(res::kStatus, kStoppingText);
+    EnableDlgItem(res::kGo, false);
     return;
   }
   win::DialogWindow::OnCancel();

@@ -23,6 +23,7 @@ using testing::RunFixture;
 using testing::ServeUntil;
 
 constexpr char kAbortText[] = "Search aborted due to error(s)/interruption! Please make necessary corrections.";
+constexpr char kStoppingText[] = "Stopping the search...  ZALTOR closes when it has stopped.";
 
 class RunLifecycleTest : public RunFixture {
  protected:
@@ -144,20 +145,32 @@ TEST_F(RunLifecycleTest, EngineBoxesFromTheWorkerAreShownOnTheDialogsThread) {
   EXPECT_TRUE(focus == d.Control(res::kSize)) << (focus ? focus->objectName().toStdString() : "none");
 }
 
-TEST_F(RunLifecycleTest, ClosingDuringARunStopsItAnswersItsQuestionsAndEndsAfterTheWorker) {
+TEST_F(RunLifecycleTest, ClosingDuringARunSaysSoStopsItAnswersItsQuestionsAndEndsAfterTheWorker) {
   SearchDialog& d = Open();
   std::atomic<int> continueAnswer{0};
   std::atomic<int> stopAnswer{0};
+  std::atomic<bool> release{false};
   script = [&](SearchDialog& dialog, const std::vector<std::string>&) {
     while (dialog.searchControl.SearchIsRunning() == 1) std::this_thread::sleep_for(std::chrono::milliseconds(2));
     continueAnswer = DialogMessageBox("Continue?", kStyleErrorQuestion);
     stopAnswer = DialogMessageBox("Stop searching for file(s)?", kStyleStopQuestion);
     SetStatusText("still reporting");
+    while (!release.load()) std::this_thread::sleep_for(std::chrono::milliseconds(2));
     return 1;
   };
   Start("*.a");
   QTest::keyClick(&d, Qt::Key_Escape);
-  EXPECT_TRUE(d.isVisible());  // not before the worker has returned
+  // Until the worker has returned the window stays, says why and answers.
+  ASSERT_TRUE(ServeUntil([&] { return stopAnswer.load() != 0; }));
+  ServeUntil([] { return false; }, std::chrono::milliseconds(50));
+  EXPECT_TRUE(d.isVisible());
+  EXPECT_EQ(Text(res::kStatus), kStoppingText);
+  QTest::keyClick(&d, Qt::Key_Escape);
+  d.OnGoStop();
+  EXPECT_TRUE(d.isVisible());
+  EXPECT_EQ(Runs().size(), 1u);
+  EXPECT_EQ(Text(res::kStatus), kStoppingText);
+  release.store(true);
   ASSERT_TRUE(ServeUntil([&d] { return !d.isVisible(); }));
   EXPECT_FALSE(d.WorkerActive());
   EXPECT_EQ(d.result(), 2);
