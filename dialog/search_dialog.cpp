@@ -186,7 +186,14 @@ void SearchDialog::Browse(int fieldId, const char* title, const char* initialNam
   if (!win::GetSaveFileName(request, &chosen)) return;
   // The engine reads drive paths; a file on no drive cannot be named.
   const std::string drivePath = fs.DrivePath(chosen.c_str());
-  if (!drivePath.empty()) SetDlgItemText(fieldId, drivePath.c_str());
+  if (drivePath.empty()) {
+    const std::string text = "'" + chosen +
+                             "' lies on none of the drives (ZALTOR_DRIVES), so a search cannot write it.  "
+                             "Choose a file on one of the drives.";
+    DialogMessageBox(text.c_str(), win::kMbIconHand);
+    return;
+  }
+  SetDlgItemText(fieldId, drivePath.c_str());
 }
 
 void SearchDialog::OnBrowseResults() {

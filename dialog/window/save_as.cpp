@@ -32,7 +32,9 @@ std::unique_ptr<QFileDialog> MakeSaveAsDialog(const SaveAsRequest& request) {
   dialog->setAcceptMode(QFileDialog::AcceptSave);
   dialog->setFileMode(QFileDialog::AnyFile);
   dialog->setNameFilters(NameFilters(request.filter));
-  dialog->setDefaultSuffix(QString::fromLocal8Bit(request.defaultExtension.c_str()));
+  // Names are case-sensitive here and the filters' patterns are in lower
+  // case: "TXT" is added as ".txt", so the file is the one the filter shows.
+  dialog->setDefaultSuffix(QString::fromLocal8Bit(request.defaultExtension.c_str()).toLower());
   dialog->selectFile(QString::fromLocal8Bit(request.initialName.c_str()));
   dialog->setOption(QFileDialog::DontConfirmOverwrite, !(request.flags & kOfnOverwritePrompt));
   return dialog;

@@ -1,0 +1,81 @@
+// The two Browse buttons: the Save As settings, what OK and Cancel do to the
+// field, and a chosen file that lies on no drive.
+#include <QFileDialog>
+#include <gtest/gtest.h>
+
+#include "dialog/run_fixture.h"
+#include "dialog/window/save_as.h"
+#include "support/temp_tree.h"
+
+namespace zaltor {
+namespace {
+
+class SaveAsTest : public testing::RunFixture {
+ protected:
+  ~SaveAsTest() override { win::SetSaveAsAnswerer({}); }
+  // Answers the next Save As with chosen (nothing for Cancel) and keeps the
+  // request.
+  void AnswerWith(std::optional<std::string> chosen) {
+    win::SetSaveAsAnswerer([this, chosen](const win::SaveAsRequest& request, std::string* out) {
+      requests.push_back(request);
+      if (chosen) *out = *chosen;
+      return chosen.has_value();
+    });
+  }
+  std::vector<win::SaveAsRequest> requests;
+};
+
+TEST_F(SaveAsTest, BrowseOffersTheFixedSettingsAndOnlyOkOnADriveChangesTheField) {
+  env.Set("TMP", nullptr);  // the tree goes into the host's temporary directory
+  testing::TempTree tree;
+  env.Set("TMP", "C:\\TEMP");
+  drives = std::make_unique<testing::FakeDrives>(std::map<char, unsigned>{{'C', kDriveFixed}}, tree.root());
+  SearchDialog onTree(*drives);
+  onTree.Create();
+
+  AnswerWith(tree.Path("out/list.txt"));
+  onTree.OnBrowseResults();
+  EXPECT_EQ(onTree.GetDlgItemText(res::kResults), "C:\\out\\list.txt");
+  AnswerWith(std::nullopt);
+  onTree.OnBrowseBatch();
+  EXPECT_EQ(onTree.GetDlgItemText(res::kBatch), "C:\\TEMP\\zltbatch.bat");
+  ASSERT_EQ(requests.size(), 2u);
+  const win::SaveAsRequest results = requests[0];
+  const win::SaveAsRequest batch = requests[1];
+  EXPECT_EQ(results.title, "Output Text File");
+  EXPECT_EQ(results.initialName, "zltoutputs");
+  EXPECT_EQ(results.defaultExtension, "TXT");
+  EXPECT_EQ(results.filter, "Text Files (*.txt)|*.txt|");
+  EXPECT_EQ(batch.title, "Output Batch File");
+  EXPECT_EQ(batch.initialName, "zltbatch");
+  EXPECT_EQ(batch.defaultExtension, "BAT");
+  EXPECT_EQ(batch.filter, "Batch Files (*.bat)|*.bat|");
+  for (const auto& request : requests) {
+    EXPECT_EQ(request.flags, 14u);
+    EXPECT_EQ(request.owner, static_cast<QWidget*>(&onTree));
+  }
+
+  // A file outside every drive: a box says why and the field keeps its text.
+  AnswerWith("/elsewhere/list.txt");
+  onTree.OnBrowseResults();
+  EXPECT_EQ(onTree.GetDlgItemText(res::kResults), "C:\\out\\list.txt");
+  const auto shown = boxes.Boxes();
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].text,
+            "'/elsewhere/list.txt' lies on none of the drives (ZALTOR_DRIVES), so a search cannot write "
+            "it.  Choose a file on one of the drives.");
+  EXPECT_EQ(shown[0].style, win::kMbIconHand);
+  EXPECT_EQ(shown[0].caption, "ZALTOR File Utility V3.2.1");
+
+  // The toolkit's dialog: names are case-sensitive here, so the extension
+  // added is the filter's, in lower case, and an existing file is asked for.
+  const auto dialog = win::MakeSaveAsDialog(batch);
+  EXPECT_EQ(dialog->windowTitle(), "Output Batch File");
+  EXPECT_EQ(dialog->defaultSuffix(), "bat");
+  EXPECT_EQ(dialog->nameFilters(), QStringList{"Batch Files (*.bat)"});
+  EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+  EXPECT_FALSE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
+}
+
+}  // namespace
+}  // namespace zaltor
