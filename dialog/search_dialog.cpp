@@ -158,15 +158,36 @@ void SearchDialog::FocusControl(int controlId) { FocusDlgItem(controlId); }
 int SearchDialog::OpenInEditor(const char* defaultEditor, int controlId) {
   char field[kMaxPath];
   GetDlgItemText(controlId, field, sizeof field);
+  const char* editorValue = std::getenv("EDITOR");
+  if (editorValue == nullptr && !DefaultEditorCanOpen(controlId, field)) return 0;
   // The editor is another program: it gets the host's name for the file.
   std::string fileName;
   if (field[0] != '\0') {
     fileName = fs.HostPath(field);
     if (fileName.empty()) fileName = field;
   }
-  StartEditor(EditorCommand(std::getenv("EDITOR"), defaultEditor, fileName),
+  StartEditor(EditorCommand(editorValue, defaultEditor, fileName),
               [this](const char* text, unsigned style) { return DialogMessageBox(text, style); });
   return 0;
+}
+
+bool SearchDialog::DefaultEditorCanOpen(int controlId, const char* field) {
+  // The desktop's opener, started without a file or on one that does not
+  // exist, prints its usage and ends: nothing would appear.
+  std::string text;
+  StatData data;
+  if (field[0] == '\0') {
+    text = std::string("The ") + (controlId == res::kBatch ? "Batch" : "Results") +
+           " field names no file.  The desktop's opener (" + kDefaultEditor +
+           ") needs one: name a file, or set EDITOR to an editor that starts without one.";
+  } else if (fs.Stat(field, &data) != 0) {
+    text = std::string("'") + field + "' does not exist yet: a search writes it.  The desktop's opener (" +
+           kDefaultEditor + ") opens only existing files; set EDITOR to an editor that can create it.";
+  } else {
+    return true;
+  }
+  DialogMessageBox(text.c_str(), win::kMbIconHand);
+  return false;
 }
 
 void SearchDialog::OnViewResults() { OpenInEditor(kDefaultEditor, res::kResults); }

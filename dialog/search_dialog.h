@@ -80,6 +80,9 @@ class SearchDialog : public win::DialogWindow, public FrontEnd {
   int FrameworkMessageBox(const char* text, unsigned style);
   // The reply that stops, for a question asked while the dialog closes.
   static int ClosingAnswer(unsigned style);
+  // False, after telling the user why, when the default editor has no file
+  // to open in the field's text.
+  bool DefaultEditorCanOpen(int controlId, const char* field);
   void OnDestroy();
   void EnableOutputControls(bool enable);
   void FreeOptions();
