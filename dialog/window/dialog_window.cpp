@@ -14,6 +14,7 @@
 #include <cstring>
 #include <utility>
 
+#include "dialog/window/group_box.h"
 #include "dialog/window/icon_resource.h"
 #include "dialog/window/radio_button.h"
 #include "resources/resource_ids.h"
@@ -98,9 +99,7 @@ QWidget* DialogWindow::Build(const ControlTemplate& row, QButtonGroup** radioGro
       break;
     }
     case ControlKind::kGroupBox: {
-      auto* frame = new QGroupBox(caption, this);
-      frame->setFocusPolicy(Qt::NoFocus);
-      widget = frame;
+      widget = new GroupBox(caption, this);
       break;
     }
     case ControlKind::kLabel: {

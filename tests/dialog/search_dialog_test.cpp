@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -319,6 +320,29 @@ TEST_F(SearchDialogTest, TabStopsStayThoseOfTheTemplateAfterRadioButtonsHadTheFo
                                                        res::kDateRange, res::kTime, res::kTimeAt}));
   EXPECT_EQ(tabsFrom(res::kTimeBefore, 3), (std::vector<int>{res::kTimeRange, res::kSize, res::kSubdirectories}));
   EXPECT_EQ(tabsFrom(res::kSystem, 1), (std::vector<int>{res::kGo}));
+}
+
+// Each frame stands at its template rectangle: its left line runs from the
+// middle of the caption's height to the bottom, with nothing above it, so
+// the caption sits on the top line and the first row of controls is inside.
+TEST_F(SearchDialogTest, GroupBoxesAreFramedAtTheirRectangleWithTheCaptionOnTheTopLine) {
+  SearchDialog& d = Open();
+  const QImage shot = d.grab().toImage();
+  const QRgb background = d.palette().color(QPalette::Window).rgb();
+  const QList<QGroupBox*> frames = d.findChildren<QGroupBox*>();
+  ASSERT_EQ(frames.size(), 6);
+  for (const QGroupBox* frame : frames) {
+    const QRect place = frame->geometry();
+    const int topLine = place.y() + frame->fontMetrics().height() / 2;
+    for (int y = place.y(); y < topLine; ++y) {
+      EXPECT_EQ(shot.pixel(place.x(), y), background) << frame->title().toStdString() << " row " << y;
+    }
+    for (int y = topLine; y < place.bottom() - 1; ++y) {
+      EXPECT_NE(shot.pixel(place.x(), y), background) << frame->title().toStdString() << " row " << y;
+    }
+    // The top line runs on to the right edge, past the caption.
+    EXPECT_NE(shot.pixel(place.right() - 2, topLine), background) << frame->title().toStdString();
+  }
 }
 
 }  // namespace
