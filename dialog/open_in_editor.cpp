@@ -53,7 +53,7 @@ void StartEditor(const std::vector<std::string>& command, const std::function<in
   for (const std::string& argument : command) argv.push_back(argument.c_str());
   argv.push_back(nullptr);
   for (;;) {
-    const int error = StartProcess(argv.data(), nullptr);
+    const int error = StartProcess(argv.data());
     if (error == 0) return;
     const char* text = nullptr;
     switch (error) {

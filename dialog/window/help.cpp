@@ -4,11 +4,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <csignal>
+#include <cstdlib>
 #include <mutex>
-#include <sys/types.h>
-#include <sys/wait.h>
-#include <vector>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include "platform/process_start.h"
 
@@ -16,8 +15,20 @@ namespace zaltor::win {
 
 namespace {
 
-std::mutex viewersMutex;
-std::vector<long> viewers;
+// The viewer this program opened: our end of its topic socket and its file.
+std::mutex viewerMutex;
+int viewerSocket = -1;
+std::string viewerFile;
+
+// Sends the topic to the running viewer; false when there is none (it has
+// closed its end: the send fails at once, without a signal).
+bool SendTopic(const std::string& line) {
+  if (viewerSocket < 0) return false;
+  if (send(viewerSocket, line.data(), line.size(), MSG_NOSIGNAL) == static_cast<ssize_t>(line.size())) return true;
+  close(viewerSocket);
+  viewerSocket = -1;
+  return false;
+}
 
 }  // namespace
 
@@ -39,23 +50,28 @@ std::string HelpViewerPath() {
 }
 
 bool WinHelp(const std::string& helpFile, unsigned command, unsigned long data) {
-  if (command == kHelpQuit) {
-    std::lock_guard<std::mutex> lock(viewersMutex);
-    for (long pid : viewers) {
-      kill(static_cast<pid_t>(pid), SIGTERM);
-      waitpid(static_cast<pid_t>(pid), nullptr, 0);
-    }
-    viewers.clear();
-    return true;
+  std::lock_guard<std::mutex> lock(viewerMutex);
+  if (command == kHelpQuit || (viewerSocket >= 0 && helpFile != viewerFile)) {
+    // A viewer that has already gone is not touched: nothing is signalled.
+    if (viewerSocket >= 0) close(viewerSocket);
+    viewerSocket = -1;
+    if (command == kHelpQuit) return true;
   }
   if (command != kHelpContext) return false;
-  const std::string viewer = HelpViewerPath();
   const std::string context = QString::number(data, 16).toStdString();
-  const char* argv[] = {viewer.c_str(), helpFile.c_str(), context.c_str(), nullptr};
-  long pid = 0;
-  if (StartProcess(argv, &pid) != 0) return false;
-  std::lock_guard<std::mutex> lock(viewersMutex);
-  viewers.push_back(pid);
+  if (SendTopic(context + "\n")) return true;
+  int ends[2];
+  if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0) return false;
+  const std::string viewer = HelpViewerPath();
+  const char* argv[] = {viewer.c_str(), helpFile.c_str(), context.c_str(), kFollowInput, nullptr};
+  const bool started = StartProcess(argv, ends[1]) == 0;
+  close(ends[1]);
+  if (!started) {
+    close(ends[0]);
+    return false;
+  }
+  viewerSocket = ends[0];
+  viewerFile = helpFile;
   return true;
 }
 
@@ -63,6 +79,8 @@ HelpViewer::HelpViewer(QWidget* parent) : QTextBrowser(parent) {
   setOpenExternalLinks(false);
   resize(640, 560);
 }
+
+HelpViewer::~HelpViewer() { StopFollowing(); }
 
 bool HelpViewer::Open(const std::string& helpFile, unsigned long context) {
   const QString path = QString::fromLocal8Bit(helpFile.c_str());
@@ -79,6 +97,52 @@ bool HelpViewer::Open(const std::string& helpFile, unsigned long context) {
   setWindowTitle(documentTitle().isEmpty() ? QFileInfo(path).fileName() : documentTitle());
   scrollToAnchor(QString::number(context, 16));
   return true;
+}
+
+void HelpViewer::Follow(int descriptor) {
+  StopFollowing();
+  topics = descriptor;
+  notifier = new QSocketNotifier(descriptor, QSocketNotifier::Read, this);
+  connect(notifier, &QSocketNotifier::activated, this, [this] { ReadTopics(); });
+}
+
+void HelpViewer::ReadTopics() {
+  char buffer[256];
+  const ssize_t count = read(topics, buffer, sizeof buffer);
+  if (count <= 0) {
+    close();
+    return;
+  }
+  pending.append(buffer, static_cast<std::size_t>(count));
+  // A line too long to be a context number is dropped.
+  for (std::size_t end; (end = pending.find('\n')) != std::string::npos; pending.erase(0, end + 1)) {
+    ShowTopic(std::strtoul(pending.substr(0, end).c_str(), nullptr, 16));
+  }
+  if (pending.size() > sizeof buffer) pending.clear();
+}
+
+void HelpViewer::ShowTopic(unsigned long context) {
+  scrollToAnchor(QString::number(context, 16));
+  if (isMinimized()) {
+    showNormal();
+  } else {
+    show();
+  }
+  raise();
+  activateWindow();
+}
+
+void HelpViewer::StopFollowing() {
+  if (topics < 0) return;
+  delete notifier;
+  notifier = nullptr;
+  ::close(topics);
+  topics = -1;
+}
+
+void HelpViewer::closeEvent(QCloseEvent* event) {
+  StopFollowing();
+  QTextBrowser::closeEvent(event);
 }
 
 }  // namespace zaltor::win
