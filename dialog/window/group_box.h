@@ -12,12 +12,13 @@ class GroupBox : public QGroupBox {
  public:
   GroupBox(const QString& caption, QWidget* parent);
 
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
   // The row of the frame's top line, and the caption's place on it.
   int TopLine() const;
   QRect CaptionRect() const;
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
 };
 
 }  // namespace zaltor::win

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSocketNotifier>
+#include <cerrno>
 #include <cstdlib>
 #include <mutex>
 #include <sys/socket.h>
@@ -109,6 +111,7 @@ void HelpViewer::Follow(int descriptor) {
 void HelpViewer::ReadTopics() {
   char buffer[256];
   const ssize_t count = read(topics, buffer, sizeof buffer);
+  if (count < 0 && errno == EINTR) return;
   if (count <= 0) {
     close();
     return;
@@ -134,7 +137,9 @@ void HelpViewer::ShowTopic(unsigned long context) {
 
 void HelpViewer::StopFollowing() {
   if (topics < 0) return;
-  delete notifier;
+  // The end of the input is read in the notifier's own signal.
+  notifier->setEnabled(false);
+  notifier->deleteLater();
   notifier = nullptr;
   ::close(topics);
   topics = -1;

@@ -3,9 +3,10 @@
 // is its standard input.
 #pragma once
 
-#include <QSocketNotifier>
 #include <QTextBrowser>
 #include <string>
+
+class QSocketNotifier;
 
 namespace zaltor::win {
 
