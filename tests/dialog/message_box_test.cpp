@@ -3,7 +3,6 @@
 #include "dialog/window/message_box.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -14,9 +13,8 @@
 namespace zaltor::win {
 namespace {
 
-// Runs act on the box once it is shown and returns the box's answer.
+// Shows a box, runs act on it once it is up and returns its answer.
 int Answer(unsigned style, const char* text, const std::function<void(QMessageBox&)>& act) {
-  std::function<void()> poll;
   QTimer timer;
   QObject::connect(&timer, &QTimer::timeout, [&timer, &act] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -27,8 +25,6 @@ int Answer(unsigned style, const char* text, const std::function<void(QMessageBo
   timer.start(5);
   return MessageBox(nullptr, text, "caption", style);
 }
-
-QAbstractButton* ButtonOf(QMessageBox& box, QMessageBox::StandardButton which) { return box.button(which); }
 
 TEST(MessageBoxTest, YesNoBoxesIgnoreEscAndTheCloseBoxAndTextsArePlain) {
   const char* text = "Cannot open <b>C:\\a&b</b>\n\nContinue?";
@@ -42,7 +38,7 @@ TEST(MessageBoxTest, YesNoBoxesIgnoreEscAndTheCloseBoxAndTextsArePlain) {
       box.close();
       QApplication::processEvents();
       stayed = box.isVisible();
-      ButtonOf(box, QMessageBox::Yes)->click();
+      box.button(QMessageBox::Yes)->click();
     });
     EXPECT_TRUE(stayed) << style;
     EXPECT_EQ(answer, kIdYes) << style;
