@@ -38,7 +38,7 @@ bool ExtensionPasses(const char* namePattern, const char* name) {
 int MatchWriteTime(SearchEngine& engine, const FindData& entry, char op,
                    int (*test)(const std::tm*, const std::tm*, const std::tm*, char)) {
   std::tm local = {};
-  if (!engine.fs.LocalTime(entry.timeWrite, &local)) return 0;
+  if (!engine.fs.LocalTime(entry.WriteTime(), &local)) return 0;
   const SearchRequest& request = engine.request;
   const std::tm* upper = op == 'R' ? &request.dateTimeTo.time : nullptr;
   return test(&local, &request.dateTimeFrom.time, upper, op);

@@ -129,7 +129,6 @@ void ResetRequest(SearchEngine& engine) {
 
 int ParseOptions(SearchEngine& engine, int count, char** vector) {
   engine.flags = RunFlags();
-  engine.currentEntry = FindData();
   ResetRequest(engine);
   engine.lastListedDirectory[0] = '\0';
   SearchRequest& request = engine.request;

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "engine/content/content_reader.h"
-#include "engine/entry_details.h"
 #include "engine/front_end.h"
 #include "engine/match_entry.h"
 #include "engine/messages.h"
@@ -20,8 +19,8 @@ namespace {
 // Ends the enumeration however the loop is left.
 class Enumeration {
  public:
-  Enumeration(FileSystem& fs, const char* pattern, FindData* entry, bool withDetails)
-      : fs(fs), handle(withDetails ? fs.FindFirst(pattern, entry) : fs.FindFirstNames(pattern, entry)) {}
+  Enumeration(FileSystem& fs, const char* pattern, FindData* entry)
+      : fs(fs), handle(fs.FindFirst(pattern, entry)) {}
   ~Enumeration() {
     if (handle != kFindFailed) fs.FindClose(handle);
   }
@@ -68,7 +67,7 @@ int ScanDirectory(SearchEngine* engine) {
   }
 
   FindData entry;
-  Enumeration files(engine->fs, request.namePattern, &entry, ScanNeedsEntryDetails(request));
+  Enumeration files(engine->fs, request.namePattern, &entry);
   if (!files.found()) return 0;
   ContentReader* reader = engine->contentReader;
   std::vector<FindData>& window = engine->scanWindow;
@@ -94,7 +93,7 @@ int ScanDirectory(SearchEngine* engine) {
       for (std::size_t i = 0; i < window.size(); ++i) {
         const FindData& listedEntry = window[i];
         char path[kMaxPath];
-        if (((listedEntry.attrib & kAttrDirectory) && listedEntry.name[0] == '.') ||
+        if ((listedEntry.IsDirectory() && listedEntry.name[0] == '.') ||
             !MatchEntryCriteria(*engine, listedEntry) || !ContentPath(directory, listedEntry.name, path)) {
           continue;
         }
@@ -111,7 +110,7 @@ int ScanDirectory(SearchEngine* engine) {
       }
       first = false;
       const FindData& current = window[i];
-      if ((current.attrib & kAttrDirectory) && current.name[0] == '.') continue;
+      if (current.IsDirectory() && current.name[0] == '.') continue;
       bool matched = reader != nullptr ? batchIndex[i] != kNotRead && reader->Found(batchIndex[i])
                                        : MatchEntry(*engine, current, directory) == 1;
       if (!matched) continue;
@@ -126,9 +125,8 @@ int ScanDirectory(SearchEngine* engine) {
                      BatchText(directory).c_str());
         cdWritten = true;
       }
-      engine->currentEntry = current;
       if (engine->flags.stepExecution && request.batchFile == nullptr && AskStop() == kIdYes) return 0;
-      ApplyFileCommand(*engine, current.name, directory);
+      ApplyFileCommand(*engine, current, directory);
       ++request.filesFound;
     }
   }

@@ -1,5 +1,4 @@
-// The engine's state for one run: the run flags, the entry being acted on,
-// the search request, the two directory stacks and the texts kept between
+// The engine's state for one run: the run flags, the search request, the two directory stacks and the texts kept between
 // operations. One SearchEngine serves one search at a time; tests make a
 // fresh one for each case.
 #pragma once
@@ -82,7 +81,6 @@ struct SearchEngine {
 
   FileSystem& fs;
   RunFlags flags;
-  FindData currentEntry;
   SearchRequest request;
   DirectoryStack pendingDirs;
   DirectoryStack visitedDirs;

@@ -111,12 +111,11 @@ void ApplyDirectoryCommands(SearchEngine& engine, int& result) {
 
 int ListSubdirectories(SearchEngine& engine, DirectoryStack& stack, const char* path) {
   FindData entry;
-  // Only names and the directory bit are needed here.
-  FindHandle handle = engine.fs.FindFirstNames("*.*", &entry);
+  FindHandle handle = engine.fs.FindFirst("*.*", &entry);
   if (handle == kFindFailed) return 0;
   int count = 0;
   do {
-    if (!(entry.attrib & kAttrDirectory) || entry.name[0] == '.') continue;
+    if (!entry.IsDirectory() || entry.name[0] == '.') continue;
     if (!IsWritableName(entry.name)) {
       ReportError(engine.request.resultFile,
                   "A subdirectory of \"%s\" has a name that cannot be written safely; it is not searched.\n",

@@ -66,7 +66,7 @@ void FuzzSize(std::string text) {
   Require(request.sizeFromOp >= 0 && request.sizeFromOp <= kSizeRange);
   FindData entry;
   for (std::uint64_t size : {std::uint64_t{0}, request.sizeFrom, ~std::uint64_t{0}}) {
-    entry.size = size;
+    entry.SetDetails({kAttrArchive, size, 0});
     MatchSize(request, entry);
   }
 }
@@ -78,7 +78,7 @@ void FuzzAttributes(std::string text) {
   Require((request.attrMask & ~kAttrAll) == 0);
   FindData entry;
   for (unsigned attrib : {0u, kAttrArchive, kAttrDirectory | kAttrHidden, 0xffu}) {
-    entry.attrib = attrib;
+    entry.SetDetails({attrib, 0, 0});
     MatchAttributes(request, entry);
   }
 }

@@ -2,10 +2,6 @@
 
 namespace zaltor {
 
-FindHandle FileSystem::FindFirstNames(const char* pattern, FindData* out) {
-  return FindFirst(pattern, out);
-}
-
 bool FileSystem::ReadsInParallel() const { return false; }
 
 }  // namespace zaltor

@@ -23,15 +23,61 @@ constexpr unsigned kAttrSystem = 0x04;
 constexpr unsigned kAttrDirectory = 0x10;
 constexpr unsigned kAttrArchive = 0x20;
 
-// One directory entry, as _finddata_t carries it. Sizes are 64-bit so files
-// over 4 GiB keep their real size.
-struct FindData {
+// What a directory entry says beyond its name: all its attribute bits, its
+// size (64-bit, so files over 4 GiB keep their real size) and its last write.
+struct EntryDetails {
   unsigned attrib = 0;
-  std::time_t timeCreate = 0;
-  std::time_t timeAccess = 0;
-  std::time_t timeWrite = 0;
   std::uint64_t size = 0;
+  std::time_t timeWrite = 0;
+};
+
+// Where a listing's entries get their details from; it serves them until
+// the listing is closed.
+class EntryDetailsSource {
+ public:
+  virtual EntryDetails DetailsOf(const char* name) const = 0;
+
+ protected:
+  ~EntryDetailsSource() = default;
+};
+
+// One directory entry. Its name and whether it is a directory come with the
+// listing; its details are fetched from the listing the first time one is
+// asked for, and once only, so a listing of names costs no look at each
+// entry and whatever reads a detail gets it, never a blank.
+class FindData {
+ public:
   char name[kMaxPath] = {};
+
+  bool IsDirectory() const { return isDirectory; }
+  unsigned Attributes() const { return Details().attrib; }
+  std::uint64_t Size() const { return Details().size; }
+  std::time_t WriteTime() const { return Details().timeWrite; }
+
+  // For listings: the details come later from source (until the listing is
+  // closed), or are known at once.
+  void SetListed(bool directory, const EntryDetailsSource* source) {
+    isDirectory = directory;
+    detailsSource = source;
+  }
+  void SetDetails(const EntryDetails& details) {
+    isDirectory = (details.attrib & kAttrDirectory) != 0;
+    detailsSource = nullptr;
+    fetched = details;
+  }
+
+ private:
+  const EntryDetails& Details() const {
+    if (detailsSource != nullptr) {
+      fetched = detailsSource->DetailsOf(name);
+      detailsSource = nullptr;
+    }
+    return fetched;
+  }
+
+  bool isDirectory = false;
+  mutable const EntryDetailsSource* detailsSource = nullptr;
+  mutable EntryDetails fetched;
 };
 
 // What _stat reports that the engine uses.
@@ -75,18 +121,11 @@ class FileSystem {
 
   // _findfirst/_findnext/_findclose over the current directory (or the
   // directory the pattern names), with the wildcard rules of the Windows
-  // enumeration, letters compared without regard to case.
+  // enumeration, letters compared without regard to case. An entry's details
+  // may be asked for until its listing is closed.
   virtual FindHandle FindFirst(const char* pattern, FindData* out) = 0;
   virtual int FindNext(FindHandle handle, FindData* out) = 0;  // 0, or -1 at the end
   virtual int FindClose(FindHandle handle) = 0;
-  // FindFirst for callers that need only each entry's name and its type bits
-  // (directory, archive for a regular file, system for anything else, hidden
-  // for a leading dot): the same entries in the same order, but times, size
-  // and the read-only bit may be left zero, so a host that knows the type
-  // from the directory itself need not look at every entry. FindNext and
-  // FindClose go on with the handle as usual. By default this is FindFirst.
-  virtual FindHandle FindFirstNames(const char* pattern, FindData* out);
-
   // Whether OpenRead, Read and Close may run on a second thread, on
   // descriptors of its own, while the first thread makes the same calls or
   // ones that change nothing here (Now, LocalTime, GetCwd, Stat, HostPath and

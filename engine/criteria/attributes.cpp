@@ -29,8 +29,8 @@ int ParseAttributeCriterion(std::int32_t* mask, char* mode, char* text) {
 int MatchAttributes(const SearchRequest& request, const FindData& entry) {
   if (request.attrMask == kAttrAll) return 1;
   unsigned mask = static_cast<unsigned>(request.attrMask);
-  if (request.attrMode == 'M') return entry.attrib == mask ? 1 : 0;
-  return mask == 0 || (entry.attrib & mask) != 0 ? 1 : 0;
+  if (request.attrMode == 'M') return entry.Attributes() == mask ? 1 : 0;
+  return mask == 0 || (entry.Attributes() & mask) != 0 ? 1 : 0;
 }
 
 }  // namespace zaltor

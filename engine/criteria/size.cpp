@@ -52,15 +52,15 @@ int ParseSizeCriterion(std::uint64_t* value, std::int32_t* code, char* text) {
 }
 
 int MatchSize(const SearchRequest& request, const FindData& entry) {
-  std::uint64_t size = entry.size;
   std::uint64_t from = request.sizeFrom;
+  // The size is asked for only by a code that compares it.
   switch (request.sizeFromOp) {
-    case kSizeEqual: return size == from ? 1 : 0;
-    case kSizeGreater: return size > from ? 1 : 0;
-    case kSizeGreaterEqual: return size >= from ? 1 : 0;
-    case kSizeLess: return size < from ? 1 : 0;
-    case kSizeLessEqual: return size <= from ? 1 : 0;
-    case kSizeRange: return from <= size && size <= request.sizeTo ? 1 : 0;
+    case kSizeEqual: return entry.Size() == from ? 1 : 0;
+    case kSizeGreater: return entry.Size() > from ? 1 : 0;
+    case kSizeGreaterEqual: return entry.Size() >= from ? 1 : 0;
+    case kSizeLess: return entry.Size() < from ? 1 : 0;
+    case kSizeLessEqual: return entry.Size() <= from ? 1 : 0;
+    case kSizeRange: return from <= entry.Size() && entry.Size() <= request.sizeTo ? 1 : 0;
     default: return 1;
   }
 }

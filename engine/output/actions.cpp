@@ -13,11 +13,7 @@ namespace zaltor {
 
 namespace {
 
-int NoOperation(SearchEngine&, const char*, const char*) { return 0; }
-
-int ListEntryHandler(SearchEngine& engine, const char* directory, const char* name) {
-  return ListEntry(engine, directory, name);
-}
+int NoOperation(SearchEngine&, const char*, const FindData*) { return 0; }
 
 // The commands of a template, split at ';'. A final ';' adds no empty
 // command; empty commands between two ';' are kept.
@@ -43,7 +39,7 @@ std::string CommandLine(SearchEngine& engine, const std::string& command, const 
 }  // namespace
 
 const BuiltinCommand BuiltinCommandTable[5] = {
-    {"dir", 2, ListEntryHandler}, {"delete", 1, NoOperation}, {"del", 1, NoOperation},
+    {"dir", 2, ListEntry}, {"delete", 1, NoOperation}, {"del", 1, NoOperation},
     {"rmdir", 1, NoOperation},    {"list", 2, NoOperation},
 };
 
@@ -57,8 +53,9 @@ const BuiltinCommand* FindDirBuiltin(const char* command) {
   return nullptr;
 }
 
-int ApplyFileCommand(SearchEngine& engine, const char* name, const char* directory) {
+int ApplyFileCommand(SearchEngine& engine, const FindData& entry, const char* directory) {
   SearchRequest& request = engine.request;
+  const char* name = entry.name;
   if (request.fileCommand[0] == '\0') {
     const char* format = NeedsQuotes(directory) || NeedsQuotes(name) ? "\"%s\\%s\"\n" : "%s\\%s\n";
     if (request.batchFile != nullptr) {
@@ -68,7 +65,7 @@ int ApplyFileCommand(SearchEngine& engine, const char* name, const char* directo
     return 0;
   }
   const std::string quoted = BatchText(QuoteName(name));
-  BuiltinCommandTable[0].handler(engine, directory, name);
+  BuiltinCommandTable[0].handler(engine, directory, &entry);
   if (request.batchFile == nullptr) return 0;
   for (const std::string& command : SplitCommands(request.fileCommand)) {
     std::fprintf(request.batchFile, "REM %s\n", CommandLine(engine, command, quoted).c_str());
@@ -83,7 +80,7 @@ int ApplyDirCommand(SearchEngine& engine, const char* directory) {
   const std::string batchQuoted = BatchText(quoted);
   for (const std::string& command : SplitCommands(request.dirCommand)) {
     if (const BuiltinCommand* builtin = FindDirBuiltin(command.c_str())) {
-      builtin->handler(engine, directory, directory);
+      builtin->handler(engine, directory, nullptr);
     }
     if (request.batchFile != nullptr) {
       std::fprintf(request.batchFile, "REM %s\n", CommandLine(engine, command, batchQuoted).c_str());

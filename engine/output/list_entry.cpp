@@ -51,8 +51,8 @@ int FormatEntryTime(SearchEngine& engine, std::time_t time, char* dateText, char
   return 0;
 }
 
-int ListEntry(SearchEngine& engine, const char* directory, const char* name) {
-  if (name == nullptr) return 1;
+int ListEntry(SearchEngine& engine, const char* directory, const FindData* entry) {
+  if (entry == nullptr) return 1;
   std::FILE* out = engine.request.resultFile;
   if (directory != nullptr) {
     std::string key = ListingKey(directory);
@@ -65,9 +65,9 @@ int ListEntry(SearchEngine& engine, const char* directory, const char* name) {
   }
   char dateText[kDateText];
   char timeText[kTimeText];
-  FormatEntryTime(engine, engine.currentEntry.timeWrite, dateText, timeText);
-  std::fprintf(out, "%-8s %-6s %-15" PRIu64 " %s\n", dateText, timeText, engine.currentEntry.size,
-               QuoteName(name).c_str());
+  FormatEntryTime(engine, entry->WriteTime(), dateText, timeText);
+  std::fprintf(out, "%-8s %-6s %-15" PRIu64 " %s\n", dateText, timeText, entry->Size(),
+               QuoteName(entry->name).c_str());
   return 0;
 }
 

@@ -37,8 +37,8 @@ constexpr int kDateText = 11;
 constexpr int kTimeText = 7;
 
 // Listing block header (when the directory changes) and listing line of the
-// current entry: 0, or 1 when name is missing.
-int ListEntry(SearchEngine& engine, const char* directory, const char* name);
+// entry: 0, or 1 when the entry is missing.
+int ListEntry(SearchEngine& engine, const char* directory, const FindData* entry);
 // 0, or 1 when a text buffer is missing.
 int FormatEntryTime(SearchEngine& engine, std::time_t time, char* dateText, char* timeText);
 

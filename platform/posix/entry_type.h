@@ -4,7 +4,7 @@
 
 namespace zaltor {
 
-// The attribute bits a name-only listing gives an entry of the directory
+// The attribute bits a listing gives an entry of the directory
 // open as dirFd: directory, archive for a regular file, system for anything
 // else (a symbolic link included), hidden for a leading dot. type is the
 // entry's d_type; when it is DT_UNKNOWN (file systems that do not record it)

@@ -116,12 +116,24 @@ PosixFileSystem::Descriptor& PosixFileSystem::Descriptor::operator=(Descriptor&&
 }
 
 void PosixFileSystem::Fill(const Listing& listing, const ListedEntry& entry, FindData* out) {
-  out->attrib = entry.attrib;
-  out->timeCreate = entry.timeCreate;
-  out->timeAccess = entry.timeAccess;
-  out->timeWrite = entry.timeWrite;
-  out->size = entry.size;
   std::memcpy(out->name, listing.read->names.data() + entry.nameOffset, entry.nameLength + 1);
+  out->SetListed(entry.isDirectory, &listing);
+}
+
+EntryDetails PosixFileSystem::Listing::DetailsOf(const char* name) const {
+  EntryDetails details;
+  struct stat info;
+  if (fstatat(read->directory.get(), name, &info, AT_SYMLINK_NOFOLLOW) == 0) {
+    details.attrib = AttributesOf(info.st_mode, name);
+    details.timeWrite = info.st_mtime;
+    details.size = S_ISREG(info.st_mode) ? static_cast<std::uint64_t>(info.st_size) : 0;
+  } else {
+    // Only the type is known of an entry that cannot be looked at (in a
+    // directory we may read but not search) or is gone since it was read:
+    // zero time and size.
+    details.attrib = AttributesOfType(read->TypeOf(name), name);
+  }
+  return details;
 }
 
 PosixFileSystem::PosixFileSystem(const std::string& driveTable, const std::string& hostWorkingDir)
@@ -202,14 +214,6 @@ int PosixFileSystem::MkDir(const char* path) {
 }
 
 FindHandle PosixFileSystem::FindFirst(const char* pattern, FindData* out) {
-  return Enumerate(pattern, out, true);
-}
-
-FindHandle PosixFileSystem::FindFirstNames(const char* pattern, FindData* out) {
-  return Enumerate(pattern, out, false);
-}
-
-FindHandle PosixFileSystem::Enumerate(const char* pattern, FindData* out, bool withDetails) {
   if (pattern == nullptr) return kFindFailed;
   // The directory part ends at the last separator, or after a bare "X:".
   const char* name = pattern;
@@ -229,32 +233,13 @@ FindHandle PosixFileSystem::Enumerate(const char* pattern, FindData* out, bool w
   Listing listing;
   listing.read = lastRead.read;
   const DirectoryRead& read = *listing.read;
-  int dirFd = lastRead.directory.get();
+  int dirFd = read.directory.get();
   for (const RawEntry& entry : read.entries) {
     const char* entryName = read.NameOf(entry).data();
     if (!MatchWildcard(name, entryName)) continue;
-    ListedEntry listed = {entry.offset, entry.length, 0, 0, 0, 0, 0};
-    if (!withDetails) {
-      if (!EntryTypeAttributes(dirFd, entryName, entry.type, &listed.attrib)) continue;
-      listing.entries.push_back(listed);
-      continue;
-    }
-    struct stat info;
-    if (fstatat(dirFd, entryName, &info, AT_SYMLINK_NOFOLLOW) == 0) {
-      listed.attrib = AttributesOf(info.st_mode, entryName);
-      // stat has no creation time; the status change time is the nearest.
-      listed.timeCreate = info.st_ctime;
-      listed.timeAccess = info.st_atime;
-      listed.timeWrite = info.st_mtime;
-      listed.size = S_ISREG(info.st_mode) ? static_cast<std::uint64_t>(info.st_size) : 0;
-    } else if (errno == EACCES) {
-      // Only the type is known of an entry that cannot be looked at (in a
-      // directory we may read but not search): zero times and size.
-      listed.attrib = AttributesOfType(entry.type, entryName);
-    } else {
-      continue;  // gone since it was read
-    }
-    listing.entries.push_back(listed);
+    unsigned typeAttributes = 0;
+    if (!EntryTypeAttributes(dirFd, entryName, entry.type, &typeAttributes)) continue;
+    listing.entries.push_back({entry.offset, entry.length, (typeAttributes & kAttrDirectory) != 0});
   }
 
   if (listing.entries.empty()) {
@@ -262,9 +247,10 @@ FindHandle PosixFileSystem::Enumerate(const char* pattern, FindData* out, bool w
     return kFindFailed;
   }
   listing.next = 1;
-  Fill(listing, listing.entries[0], out);
   FindHandle handle = nextHandle++;
-  listings.emplace(handle, std::move(listing));
+  // The entries point at their listing where it stays until FindClose.
+  const Listing& kept = listings.emplace(handle, std::move(listing)).first->second;
+  Fill(kept, kept.entries[0], out);
   return handle;
 }
 
@@ -304,9 +290,9 @@ bool PosixFileSystem::ReadDirectory(const std::string& drivePath) {
   std::sort(raw.begin(), raw.end(), [&listed](const RawEntry& a, const RawEntry& b) {
     return ListsBefore(listed.NameOf(a), listed.NameOf(b));
   });
+  read->directory = std::move(directory);
   lastRead.drivePath = drivePath;
   lastRead.read = std::move(read);
-  lastRead.directory = std::move(directory);
   return true;
 }
 
@@ -336,9 +322,9 @@ int PosixFileSystem::OpenRead(const char* path) {
   std::size_t slash = drivePath.rfind('\\');
   std::string_view parent = std::string_view(drivePath).substr(0, slash == 2 ? 3 : slash);
   if (lastRead.read != nullptr && slash + 1 < drivePath.size() && parent == lastRead.drivePath) {
-    base = lastRead.directory.get();
+    base = lastRead.read->directory.get();
     target = drivePath.substr(slash + 1);
-    listedType = ListedType(target);
+    listedType = lastRead.read->TypeOf(target);
   } else {
     target = HostPathOf(table, drivePath);
     if (target.empty()) return -1;
@@ -371,13 +357,12 @@ int PosixFileSystem::OpenRead(const char* path) {
   return fd;
 }
 
-unsigned char PosixFileSystem::ListedType(std::string_view name) const {
-  const DirectoryRead& read = *lastRead.read;
-  auto found = std::lower_bound(read.entries.begin(), read.entries.end(), name,
-                                [&read](const RawEntry& entry, std::string_view key) {
-                                  return ListsBefore(read.NameOf(entry), key);
+unsigned char PosixFileSystem::DirectoryRead::TypeOf(std::string_view name) const {
+  auto found = std::lower_bound(entries.begin(), entries.end(), name,
+                                [this](const RawEntry& entry, std::string_view key) {
+                                  return ListsBefore(NameOf(entry), key);
                                 });
-  if (found == read.entries.end() || read.NameOf(*found) != name) return DT_UNKNOWN;
+  if (found == entries.end() || NameOf(*found) != name) return DT_UNKNOWN;
   return found->type;
 }
 

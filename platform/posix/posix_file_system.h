@@ -23,10 +23,12 @@ namespace zaltor {
 // serve the enumerations of that same directory that follow, until the next
 // ChDir, ChDrive, MkDir or OpenTextForWrite: a visit of the walk (a ChDir,
 // then its subdirectories, then its files) reads each directory once, and
-// the next visit or search reads afresh. Entries are described by
-// lstat: a symbolic link, whatever it points to, is neither a regular file
-// nor a directory and so carries the system attribute only; the walk never
-// enters it, and OpenRead does not follow it.
+// the next visit or search reads afresh. An entry's type comes from the
+// directory itself; its details from lstat relative to the directory's
+// descriptor, the first time they are asked for. A symbolic link, whatever it
+// points to, is neither a regular file nor a directory and so carries the
+// system attribute only; the walk never enters it, and OpenRead does not
+// follow it.
 //
 // Paths with '*' or '?' never name anything for Stat and ChDir: Windows names
 // cannot hold them, and the engine tells patterns from paths by that.
@@ -46,8 +48,6 @@ class PosixFileSystem : public FileSystem {
   FindHandle FindFirst(const char* pattern, FindData* out) override;
   int FindNext(FindHandle handle, FindData* out) override;
   int FindClose(FindHandle handle) override;
-  // The same listing, each entry's type taken from the directory itself.
-  FindHandle FindFirstNames(const char* pattern, FindData* out) override;
 
   // Reads share nothing but the entries of their own descriptors.
   bool ReadsInParallel() const override { return true; }
@@ -90,37 +90,36 @@ class PosixFileSystem : public FileSystem {
     std::size_t length;
     unsigned char type;  // d_type
   };
-  // The names of a directory as read, in listing order.
+  // The names of a directory as read, in listing order, and the directory
+  // kept open so that its entries are looked at and opened relative to it.
   struct DirectoryRead {
     std::string names;
     std::vector<RawEntry> entries;
+    Descriptor directory;
     // The name of entry, NUL-terminated in names.
     std::string_view NameOf(const RawEntry& entry) const {
       return std::string_view(names.data() + entry.offset, entry.length);
     }
+    // The d_type of name; DT_UNKNOWN when the read does not list it.
+    unsigned char TypeOf(std::string_view name) const;
   };
-  // The directory read last, kept open so that its entries are looked at
-  // and opened relative to it.
   struct LastRead {
     std::string drivePath;
     std::shared_ptr<const DirectoryRead> read;
-    Descriptor directory;
   };
 
-  // The entries of one enumeration, the ones the pattern selects.
+  // The entries of one enumeration, the ones the pattern selects; they take
+  // their details from it.
   struct ListedEntry {
     std::size_t nameOffset;
     std::size_t nameLength;
-    unsigned attrib;
-    std::time_t timeCreate;
-    std::time_t timeAccess;
-    std::time_t timeWrite;
-    std::uint64_t size;
+    bool isDirectory;
   };
-  struct Listing {
+  struct Listing : EntryDetailsSource {
     std::shared_ptr<const DirectoryRead> read;
     std::vector<ListedEntry> entries;
     std::size_t next = 0;
+    EntryDetails DetailsOf(const char* name) const override;
   };
 
   // What OpenRead learnt of the file open on a descriptor: its size then,
@@ -139,15 +138,9 @@ class PosixFileSystem : public FileSystem {
   // The entry of fd, or null.
   OpenFile* Tracked(int fd) const { return fd >= 0 && fd < kTrackedFiles ? &openFiles[fd] : nullptr; }
 
-  // FindFirst and FindFirstNames: withDetails looks at every entry the
-  // pattern selects for its times, size and permissions.
-  FindHandle Enumerate(const char* pattern, FindData* out, bool withDetails);
   // Makes lastRead the directory at drivePath, reading it unless it is
   // already; false when it cannot be opened.
   bool ReadDirectory(const std::string& drivePath);
-  // The d_type the directory read last gives name; DT_UNKNOWN when it does
-  // not list it.
-  unsigned char ListedType(std::string_view name) const;
   // Every later enumeration reads its directory afresh.
   void ForgetLastRead() { lastRead = LastRead(); }
   static void Fill(const Listing& listing, const ListedEntry& entry, FindData* out);

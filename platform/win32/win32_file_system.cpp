@@ -17,13 +17,11 @@ namespace zaltor {
 
 namespace {
 
+// The enumeration hands over every detail with the name.
 void CopyEntry(const __finddata64_t& data, FindData* out) {
-  out->attrib = data.attrib;
-  out->timeCreate = static_cast<std::time_t>(data.time_create);
-  out->timeAccess = static_cast<std::time_t>(data.time_access);
-  out->timeWrite = static_cast<std::time_t>(data.time_write);
-  out->size = static_cast<std::uint64_t>(data.size);
   std::snprintf(out->name, sizeof out->name, "%s", data.name);
+  out->SetDetails({data.attrib, static_cast<std::uint64_t>(data.size),
+                   static_cast<std::time_t>(data.time_write)});
 }
 
 class Win32FileSystem : public FileSystem {

@@ -27,7 +27,7 @@ int Passes(const char* text, unsigned attrib) {
   Criterion criterion = Parse(text);
   EXPECT_EQ(criterion.result, 1) << text;
   FindData entry;
-  entry.attrib = attrib;
+  entry.SetDetails({attrib, 0, 0});
   return MatchAttributes(criterion.request, entry);
 }
 

@@ -34,7 +34,7 @@ int Passes(const char* criterion, std::uint64_t size, const char* upper = nullpt
     request.sizeToOp = kSizeRange;
   }
   FindData entry;
-  entry.size = size;
+  entry.SetDetails({kAttrArchive, size, 0});
   return MatchSize(request, entry);
 }
 
@@ -112,7 +112,7 @@ TEST(SizeCriterion, NoOrUnknownCodePassesEveryEntry) {
   SearchRequest request;
   request.sizeFromOp = 9;
   FindData entry;
-  entry.size = 3;
+  entry.SetDetails({kAttrArchive, 3, 0});
   EXPECT_EQ(MatchSize(request, entry), 1);
 }
 

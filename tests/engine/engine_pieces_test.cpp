@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "engine/directory_stack.h"
@@ -77,11 +78,13 @@ TEST(ListEntryTest, ListsSizesBeyondFourGigabytesAndQuotesNamesWithBlanks) {
   SearchHarness h;
   SearchEngine engine(*h.fs);
   engine.request.resultFile = std::tmpfile();
-  engine.currentEntry.size = 3000000000ull;
-  engine.currentEntry.timeWrite = 1041775620;
-  ListEntry(engine, "C:\\big\\", "disk image.bin");
-  engine.currentEntry.size = 5000000000ull;
-  ListEntry(engine, "c:\\BIG", "b.bin");
+  FindData entry;
+  std::strcpy(entry.name, "disk image.bin");
+  entry.SetDetails({kAttrArchive, 3000000000ull, 1041775620});
+  ListEntry(engine, "C:\\big\\", &entry);
+  std::strcpy(entry.name, "b.bin");
+  entry.SetDetails({kAttrArchive, 5000000000ull, 1041775620});
+  ListEntry(engine, "c:\\BIG", &entry);
   EXPECT_EQ(ReadStream(engine.request.resultFile),
             "\n Directory of \"C:\\big\\\"\n"
             "DATE       TIME   SIZE (bytes)    FILE NAME\n"

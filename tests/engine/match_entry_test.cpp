@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <functional>
+#include <iterator>
 #include <string>
 
 #include "engine/match_entry.h"
@@ -22,9 +24,7 @@ class MatchEntryTest : public ::testing::Test {
   FindData Entry(const char* name, unsigned attrib = kAttrArchive) {
     FindData entry;
     std::strncpy(entry.name, name, sizeof entry.name - 1);
-    entry.attrib = attrib;
-    entry.size = 10;
-    entry.timeWrite = kJan31At1415;
+    entry.SetDetails({attrib, 10, kJan31At1415});
     return entry;
   }
   int Match(const char* pattern, const char* name, const char* directory = "C:\\docs") {
@@ -129,6 +129,55 @@ TEST_F(MatchEntryTest, TimeAndDateTestTheLocalWriteTime) {
   EXPECT_EQ(MatchEntry(engine, Entry("a"), "C:\\"), 1);
   from.time.tm_mday = 31;
   EXPECT_EQ(MatchEntry(engine, Entry("a"), "C:\\"), 0);
+}
+
+// An entry as a listing hands it over: its details come from the listing
+// when first asked for, and the asks are counted.
+class ListedDetails : public EntryDetailsSource {
+ public:
+  EntryDetails DetailsOf(const char*) const override {
+    ++asked;
+    return {kAttrArchive | kAttrReadOnly, 7, kJan31At1415};
+  }
+  FindData Entry(const char* name) const {
+    FindData entry;
+    std::strncpy(entry.name, name, sizeof entry.name - 1);
+    entry.SetListed(false, this);
+    return entry;
+  }
+  mutable int asked = 0;
+};
+
+TEST_F(MatchEntryTest, CriteriaOnDetailsTakeThemFromTheListingOnceAndNamesAloneNever) {
+  ListedDetails listing;
+  std::strcpy(engine.request.namePattern, "*.*");
+  EXPECT_EQ(MatchEntry(engine, listing.Entry("a.txt"), "C:\\"), 1);
+  EXPECT_EQ(listing.asked, 0);
+
+  // Each passes only on the listing's values, never on blank details.
+  SearchRequest& request = engine.request;
+  const std::function<void()> criteria[] = {
+      [&] { request.attrMask = kAttrReadOnly; },
+      [&] { request.attrMask = kAttrReadOnly | kAttrArchive; request.attrMode = 'M'; },
+      [&] { request.sizeFromOp = kSizeEqual; request.sizeFrom = 7; },
+      [&] { request.dateTimeFrom.timeOp = '@'; request.dateTimeFrom.time.tm_hour = 14;
+            request.dateTimeFrom.time.tm_min = 15; },
+      [&] { request.dateTimeFrom.dateOp = '@'; request.dateTimeFrom.time.tm_year = 103;
+            request.dateTimeFrom.time.tm_mday = 31; },
+  };
+  for (std::size_t i = 0; i < std::size(criteria); ++i) {
+    SCOPED_TRACE(i);
+    request.attrMask = kAttrAll;
+    request.attrMode = 0;
+    request.sizeFromOp = 0;
+    request.dateTimeFrom = DateTimeCriterion();
+    criteria[i]();
+    listing.asked = 0;
+    FindData entry = listing.Entry("a.txt");
+    EXPECT_EQ(MatchEntry(engine, entry, "C:\\"), 1);
+    EXPECT_EQ(MatchEntry(engine, entry, "C:\\"), 1);
+    EXPECT_EQ(listing.asked, 1);
+  }
 }
 
 TEST_F(MatchEntryTest, UnconvertibleWriteTimeFailsTimeAndDateCriteria) {

@@ -23,15 +23,14 @@ std::string Cwd(FileSystem& fs) {
   return fs.GetCwd(buffer, sizeof buffer) != nullptr ? buffer : "<fails>";
 }
 
-// Every entry of one enumeration, as "name:attributes"; namesOnly takes the
-// listing with FindFirstNames.
-std::vector<std::string> List(FileSystem& fs, const char* pattern, bool namesOnly = false) {
+// Every entry of one enumeration, as "name:attributes".
+std::vector<std::string> List(FileSystem& fs, const char* pattern) {
   std::vector<std::string> names;
   FindData data;
-  FindHandle handle = namesOnly ? fs.FindFirstNames(pattern, &data) : fs.FindFirst(pattern, &data);
+  FindHandle handle = fs.FindFirst(pattern, &data);
   if (handle == kFindFailed) return names;
   do {
-    names.push_back(std::string(data.name) + ":" + std::to_string(data.attrib));
+    names.push_back(std::string(data.name) + ":" + std::to_string(data.Attributes()));
   } while (fs.FindNext(handle, &data) == 0);
   EXPECT_EQ(fs.FindClose(handle), 0);
   return names;
@@ -209,8 +208,8 @@ TEST_F(PosixFileSystemTest, EntryAttributesAndTimes) {
   FindData data;
   FindHandle handle = fs.FindFirst("plain", &data);
   ASSERT_NE(handle, kFindFailed);
-  EXPECT_EQ(data.size, 5u);
-  EXPECT_EQ(data.timeWrite, 1000000000);
+  EXPECT_EQ(data.Size(), 5u);
+  EXPECT_EQ(data.WriteTime(), 1000000000);
   EXPECT_EQ(fs.FindNext(handle, &data), -1);
   EXPECT_EQ(fs.FindNext(handle, &data), -1);
   EXPECT_EQ(fs.FindClose(handle), 0);
@@ -225,7 +224,7 @@ TEST_F(PosixFileSystemTest, SizesBeyondFourGibibytesAreKept) {
   FindData data;
   FindHandle handle = fs.FindFirst("big", &data);
   ASSERT_NE(handle, kFindFailed);
-  EXPECT_EQ(data.size, 5ULL << 30);
+  EXPECT_EQ(data.Size(), 5ULL << 30);
   fs.FindClose(handle);
   StatData stat;
   ASSERT_EQ(fs.Stat("big", &stat), 0);
@@ -305,19 +304,17 @@ TEST_F(PosixFileSystemTest, FilesWhoseSizeSaysNothingAreReadToTheirEnd) {
   EXPECT_GT(reads, 1);
 }
 
-std::vector<std::string> ListNames(FileSystem& fs, const char* pattern) { return List(fs, pattern, true); }
-
 TEST_F(PosixFileSystemTest, ListingsOfOneDirectoryAgreeAndChangesShowAfterAChange) {
   c.File("docs/b.txt");
   c.File("docs/c.md", "12345");
   PosixFileSystem fs(Drives(), c.Path("docs"));
   const std::vector<std::string> all = {".:18", "..:18", "a.txt:32", "b.txt:32", "c.md:32", "sub:16"};
-  EXPECT_EQ(ListNames(fs, "*.*"), all);
+  EXPECT_EQ(List(fs, "*.*"), all);
   EXPECT_EQ(List(fs, "*.txt"), (std::vector<std::string>{"a.txt:32", "b.txt:32"}));
   FindData data;
   FindHandle handle = fs.FindFirst("c.md", &data);
   ASSERT_NE(handle, kFindFailed);
-  EXPECT_EQ(data.size, 5u);
+  EXPECT_EQ(data.Size(), 5u);
   fs.FindClose(handle);
   EXPECT_EQ(List(fs, "C:\\docs\\*.*"), all);
 
@@ -325,9 +322,9 @@ TEST_F(PosixFileSystemTest, ListingsOfOneDirectoryAgreeAndChangesShowAfterAChang
   // each shows what changed in the tree since.
   c.File("docs/new.txt");
   ASSERT_EQ(fs.ChDir("C:\\docs"), 0);
-  EXPECT_EQ(ListNames(fs, "*.txt"), (std::vector<std::string>{"a.txt:32", "b.txt:32", "new.txt:32"}));
+  EXPECT_EQ(List(fs, "*.txt"), (std::vector<std::string>{"a.txt:32", "b.txt:32", "new.txt:32"}));
   ASSERT_EQ(fs.MkDir("made"), 0);
-  EXPECT_EQ(ListNames(fs, "m*"), (std::vector<std::string>{"made:16"}));
+  EXPECT_EQ(List(fs, "m*"), (std::vector<std::string>{"made:16"}));
   std::FILE* file = fs.OpenTextForWrite("written.txt");
   ASSERT_NE(file, nullptr);
   std::fclose(file);
@@ -338,7 +335,7 @@ TEST_F(PosixFileSystemTest, ListingsOfOneDirectoryAgreeAndChangesShowAfterAChang
 
   // A listing of another directory in between leaves each one right.
   EXPECT_EQ(List(fs, "C:\\docs\\sub\\*.*"), (std::vector<std::string>{".:18", "..:18"}));
-  EXPECT_EQ(ListNames(fs, "C:\\docs\\*.md"), (std::vector<std::string>{"c.md:32"}));
+  EXPECT_EQ(List(fs, "C:\\docs\\*.md"), (std::vector<std::string>{"c.md:32"}));
 }
 
 TEST_F(PosixFileSystemTest, TextFilesOpenInTheCurrentDirectoryOfTheMoment) {
