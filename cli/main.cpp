@@ -51,5 +51,5 @@ int main(int argc, char** argv) {
   int result = zaltor::RunSearch(static_cast<int>(copies.size()), vector.data(), nullptr, nullptr);
   zaltor::SetRunning(0);
   frontEnd.EndProgress();
-  return result == 1 ? 0 : result == 6 ? 6 : 2;
+  return result == zaltor::kWalkDone ? 0 : result == zaltor::kWalkSkipped ? zaltor::kWalkSkipped : zaltor::kWalkStop;
 }

@@ -13,6 +13,7 @@
 #include "dialog/window/thread_call.h"
 #include "dialog/temp_directory.h"
 #include "dialog/window/message_box.h"
+#include "engine/run_search.h"
 #include "resources/resource_ids.h"
 
 namespace zaltor {
@@ -263,7 +264,7 @@ void SearchDialog::DoSearch() {
   }
 
   bool completed = false;
-  if (go) completed = runner(optionCount, options, &lastFilesFound, &lastDirsVisited) != 2;
+  if (go) completed = runner(optionCount, options, &lastFilesFound, &lastDirsVisited) != kWalkStop;
   if (completed) {
     char message[256];
     std::snprintf(message, sizeof message,

@@ -48,9 +48,9 @@ void ApplyFilePattern(SearchEngine& engine, const char* value, char* startDirect
   CopyBounded(work, value);
 
   StatData stat;
-  if (std::strchr(work, ':') == nullptr || engine.fs.Stat(work, &stat) != 0) {
+  if (std::strchr(work, ':') == nullptr || engine.fs.Stat(work, &stat) != kFsOk) {
     WrapNamePattern(work, value);
-  } else if (engine.fs.ChDir(work) == 0) {
+  } else if (engine.fs.ChDir(work) == kFsOk) {
     CopyBounded(work, std::string(work) + "\\*.*");
   }
 

@@ -35,10 +35,10 @@ bool ExtensionPasses(const char* namePattern, const char* name) {
 
 // Runs one of the time tests on the entry's local last-write time; a time
 // that cannot be converted fails the test.
-int MatchWriteTime(SearchEngine& engine, const FindData& entry, char op,
-                   int (*test)(const std::tm*, const std::tm*, const std::tm*, char)) {
+bool MatchWriteTime(SearchEngine& engine, const FindData& entry, char op,
+                    bool (*test)(const std::tm*, const std::tm*, const std::tm*, char)) {
   std::tm local = {};
-  if (!engine.fs.LocalTime(entry.WriteTime(), &local)) return 0;
+  if (!engine.fs.LocalTime(entry.WriteTime(), &local)) return false;
   const SearchRequest& request = engine.request;
   const std::tm* upper = op == 'R' ? &request.dateTimeTo.time : nullptr;
   return test(&local, &request.dateTimeFrom.time, upper, op);
@@ -46,17 +46,17 @@ int MatchWriteTime(SearchEngine& engine, const FindData& entry, char op,
 
 }  // namespace
 
-int MatchEntryCriteria(SearchEngine& engine, const FindData& entry) {
+bool MatchEntryCriteria(SearchEngine& engine, const FindData& entry) {
   const SearchRequest& request = engine.request;
-  if (!ExtensionPasses(request.namePattern, entry.name)) return 0;
-  if (request.exactName[0] != '\0' && StrICmp(entry.name, request.exactName) != 0) return 0;
-  if (!MatchAttributes(request, entry)) return 0;
-  if (!MatchSize(request, entry)) return 0;
+  if (!ExtensionPasses(request.namePattern, entry.name)) return false;
+  if (request.exactName[0] != '\0' && StrICmp(entry.name, request.exactName) != 0) return false;
+  if (!MatchAttributes(request, entry)) return false;
+  if (!MatchSize(request, entry)) return false;
   char timeOp = request.dateTimeFrom.timeOp;
-  if (timeOp != 0 && !MatchWriteTime(engine, entry, timeOp, MatchTimeOfDay)) return 0;
+  if (timeOp != 0 && !MatchWriteTime(engine, entry, timeOp, MatchTimeOfDay)) return false;
   char dateOp = request.dateTimeFrom.dateOp;
-  if (dateOp != 0 && !MatchWriteTime(engine, entry, dateOp, MatchDate)) return 0;
-  return 1;
+  if (dateOp != 0 && !MatchWriteTime(engine, entry, dateOp, MatchDate)) return false;
+  return true;
 }
 
 bool ContentPath(const char* directory, const char* name, char (&path)[kMaxPath]) {
@@ -66,12 +66,12 @@ bool ContentPath(const char* directory, const char* name, char (&path)[kMaxPath]
   return length >= 0 && length < kMaxPath;
 }
 
-int MatchEntry(SearchEngine& engine, const FindData& entry, const char* directory) {
-  if (!MatchEntryCriteria(engine, entry)) return 0;
+bool MatchEntry(SearchEngine& engine, const FindData& entry, const char* directory) {
+  if (!MatchEntryCriteria(engine, entry)) return false;
   const SearchRequest& request = engine.request;
-  if (request.contentBytes == nullptr) return 1;
+  if (request.contentBytes == nullptr) return true;
   char path[kMaxPath];
-  if (!ContentPath(directory, entry.name, path)) return 0;
+  if (!ContentPath(directory, entry.name, path)) return false;
   return SearchFileContent(engine.fs, path, request.contentBytes, request.contentLength, SearchIsRunning);
 }
 

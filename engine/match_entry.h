@@ -6,14 +6,14 @@
 
 namespace zaltor {
 
-// 1 when the entry passes, in this order: the extension re-check against
+// Whether the entry passes, in this order: the extension re-check against
 // namePattern, the exact name, the attribute, size, time-of-day and date
 // criteria, and last, when a content text is given, the search of the file
-// at directory + '\' + name. 0 at the first step that fails.
-int MatchEntry(SearchEngine& engine, const FindData& entry, const char* directory);
+// at directory + '\' + name. The first step that fails ends the test.
+bool MatchEntry(SearchEngine& engine, const FindData& entry, const char* directory);
 
 // MatchEntry without the content search.
-int MatchEntryCriteria(SearchEngine& engine, const FindData& entry);
+bool MatchEntryCriteria(SearchEngine& engine, const FindData& entry);
 
 // The path of the file the content search reads: directory + '\' + name
 // into path; false when it would exceed 259 characters, and so names no file

@@ -69,15 +69,15 @@ void WriteTimeStamp(SearchEngine& engine, int started, std::FILE* stream) {
   std::fflush(stream);
 }
 
-int EnterDirectory(SearchEngine& engine, const char* path) {
-  if (std::strchr(path, ':') != nullptr && engine.fs.ChDrive(DriveNumber(path[0])) != 0) {
+WalkResult EnterDirectory(SearchEngine& engine, const char* path) {
+  if (std::strchr(path, ':') != nullptr && engine.fs.ChDrive(DriveNumber(path[0])) != kFsOk) {
     ShowMessage("Invalid drive '%c:' specified in file pattern! Search stopped!\n", kStyleError,
                 path[0]);
-    return 2;
+    return kWalkStop;
   }
-  if (engine.fs.ChDir(path) == 0) return 1;
+  if (engine.fs.ChDir(path) == kFsOk) return kWalkDone;
   int answer = ShowMessage("Cannot change to directory '%s'!\nContinue?", kStyleErrorQuestion, path);
-  return answer == kIdNo ? 2 : 6;
+  return answer == kIdNo ? kWalkStop : kWalkSkipped;
 }
 
 }  // namespace zaltor

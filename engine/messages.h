@@ -29,8 +29,8 @@ int AskStop();
 // stream is given.
 void WriteTimeStamp(SearchEngine& engine, int started, std::FILE* stream);
 
-// Makes the path's drive and directory current: 1 entered, 6 skip it and go
-// on, 2 stop.
-int EnterDirectory(SearchEngine& engine, const char* path);
+// Makes the path's drive and directory current: kWalkDone entered,
+// kWalkSkipped skip it and go on, kWalkStop stop.
+WalkResult EnterDirectory(SearchEngine& engine, const char* path);
 
 }  // namespace zaltor

@@ -71,7 +71,7 @@ bool OpenOutput(SearchEngine& engine, std::FILE*& stream, std::string& streamNam
   return true;
 }
 
-int SetContent(SearchRequest& request, const char* value) {
+ParseResult SetContent(SearchRequest& request, const char* value) {
   std::free(request.contentBytes);
   request.contentLength = 0;
   request.contentBytes = static_cast<char*>(std::malloc(std::strlen(value) + 1));
@@ -82,7 +82,7 @@ int SetContent(SearchRequest& request, const char* value) {
     return kParseGo;
   }
   std::int32_t length = 0;
-  if (DecodeHex(request.contentBytes + 4, &length) != 0) return kParseRejected;
+  if (!DecodeHex(request.contentBytes + 4, &length)) return kParseRejected;
   std::memmove(request.contentBytes, request.contentBytes + 4, length);
   request.contentLength = length;
   return kParseGo;
@@ -91,7 +91,7 @@ int SetContent(SearchRequest& request, const char* value) {
 int DriveNumber(char letter) { return std::toupper(static_cast<unsigned char>(letter)) - 'A' + 1; }
 
 // Checks the start drive and directory and writes the file headers.
-int SetUpRun(SearchEngine& engine, char* startDirectory, bool startGiven,
+ParseResult SetUpRun(SearchEngine& engine, char* startDirectory, bool startGiven,
              const char* environment) {
   SearchRequest& request = engine.request;
   if (!startGiven) {
@@ -99,13 +99,13 @@ int SetUpRun(SearchEngine& engine, char* startDirectory, bool startGiven,
       ShowMessage("Cannot get the working directory!", kStyleError);
       return kParseRejected;
     }
-  } else if (engine.fs.ChDrive(DriveNumber(startDirectory[0])) != 0) {
+  } else if (engine.fs.ChDrive(DriveNumber(startDirectory[0])) != kFsOk) {
     ShowMessage("Drive '%c:' does not exist or is inactive/restricted!", kStyleError,
                 startDirectory[0]);
     return kParseRejected;
   }
   StatData stat;
-  if (engine.fs.Stat(startDirectory, &stat) != 0) {
+  if (engine.fs.Stat(startDirectory, &stat) != kFsOk) {
     ShowMessage("Directory specified in file pattern does not exist!", kStyleError);
     return kParseRejected;
   }
@@ -113,7 +113,7 @@ int SetUpRun(SearchEngine& engine, char* startDirectory, bool startGiven,
   if (request.resultFile != nullptr) WriteResultHeader(engine);
   if (request.batchFile != nullptr) {
     WriteBatchHeader(engine);
-    if (environment != nullptr && WriteEnvironmentLines(engine, environment) != 1) {
+    if (environment != nullptr && !WriteEnvironmentLines(engine, environment)) {
       return kParseRejected;
     }
   }
@@ -127,7 +127,7 @@ void ResetRequest(SearchEngine& engine) {
   engine.request = SearchRequest();
 }
 
-int ParseOptions(SearchEngine& engine, int count, char** vector) {
+ParseResult ParseOptions(SearchEngine& engine, int count, char** vector) {
   engine.flags = RunFlags();
   ResetRequest(engine);
   engine.lastListedDirectory[0] = '\0';
@@ -151,7 +151,7 @@ int ParseOptions(SearchEngine& engine, int count, char** vector) {
       if (i + 1 >= count) return kParseRejected;
       value = vector[++i];
     }
-    int result = kParseGo;
+    ParseResult result = kParseGo;
     switch (option->option) {
       case Option::kPattern:
         ApplyFilePattern(engine, value, startDirectory);

@@ -30,7 +30,7 @@ const char* WithoutOperator(const char* value) { return *value != '\0' ? value +
 
 }  // namespace
 
-int ParseSizeOption(SearchEngine& engine, char* value) {
+ParseResult ParseSizeOption(SearchEngine& engine, char* value) {
   SearchRequest& request = engine.request;
   RangeSplit split(value);
   if (split.dash != nullptr) {
@@ -52,17 +52,17 @@ int ParseSizeOption(SearchEngine& engine, char* value) {
   return kParseGo;
 }
 
-int ParseDateOption(SearchEngine& engine, char* value) {
+ParseResult ParseDateOption(SearchEngine& engine, char* value) {
   SearchRequest& request = engine.request;
   RangeSplit split(value);
   if (split.dash != nullptr) {
-    if (ParseDateCriterion(split.dash + 1, &request.dateTimeTo) != 0) {
+    if (!ParseDateCriterion(split.dash + 1, &request.dateTimeTo)) {
       ReportFieldError(value, "Date:", kControlDate);
       return kParseRejected;
     }
     request.dateTimeTo.dateOp = 'R';
   }
-  if (ParseDateCriterion(value, &request.dateTimeFrom) != 0) {
+  if (!ParseDateCriterion(value, &request.dateTimeFrom)) {
     ReportFieldError(WithoutOperator(value), "Date:", kControlDate);
     return kParseRejected;
   }
@@ -75,17 +75,17 @@ int ParseDateOption(SearchEngine& engine, char* value) {
   return kParseGo;
 }
 
-int ParseTimeOption(SearchEngine& engine, char* value) {
+ParseResult ParseTimeOption(SearchEngine& engine, char* value) {
   SearchRequest& request = engine.request;
   RangeSplit split(value);
   if (split.dash != nullptr) {
-    if (ParseTimeCriterion(split.dash + 1, &request.dateTimeTo) != 0) {
+    if (!ParseTimeCriterion(split.dash + 1, &request.dateTimeTo)) {
       ReportFieldError(value, "Time:", kControlTime);
       return kParseRejected;
     }
     request.dateTimeTo.timeOp = 'R';
   }
-  if (ParseTimeCriterion(value, &request.dateTimeFrom) != 0) {
+  if (!ParseTimeCriterion(value, &request.dateTimeFrom)) {
     ReportFieldError(WithoutOperator(value), "Time:", kControlTime);
     return kParseRejected;
   }

@@ -29,21 +29,21 @@ bool CloseOutput(std::FILE*& stream) {
 }
 
 // Walks the root of every drive after C:, in letter order.
-void WalkOtherDrives(SearchEngine& engine, int& result, bool& stampEnd) {
+void WalkOtherDrives(SearchEngine& engine, WalkResult& result, bool& stampEnd) {
   char lastDrive = 'C';
   for (int drive = 1; drive <= 26; ++drive) {
     if (!SearchIsRunning()) {
       engine.flags.aborted = 1;
       return;
     }
-    if (result == 1) {
+    if (result == kWalkDone) {
       ShowStatus("Search completed on drive '%c:'.  Continue to next drive...", lastDrive);
     } else if (ShowMessage("Error(s) occurred when searching drive '%c:'! Continue to the next drive?",
                            kStyleErrorQuestion, lastDrive) != kIdYes) {
       stampEnd = false;
       return;
     }
-    if (drive == 3 || engine.fs.ChDrive(drive) != 0) continue;
+    if (drive == 3 || engine.fs.ChDrive(drive) != kFsOk) continue;
     lastDrive = static_cast<char>('A' + drive - 1);
     const char root[] = {lastDrive, ':', '\\', '\0'};
     ShowStatus("Searching drive '%c:'...", lastDrive);
@@ -66,11 +66,11 @@ int RunSearch(SearchEngine& engine, int count, char** vector, std::uint32_t* fil
               std::uint32_t* dirsOut) {
   if (engine.fs.GetCwd(engine.savedDirectory, sizeof engine.savedDirectory) == nullptr) {
     ShowMessage("Cannot get the current working directory!", kStyleError);
-    return 2;
+    return kWalkStop;
   }
   ResetRequest(engine);
   SearchRequest& request = engine.request;
-  int result = 2;
+  WalkResult result = kWalkStop;
   if (ParseOptions(engine, count, vector) == kParseGo) {
     if (engine.flags.verbose) WriteTimeStamp(engine, 1, request.resultFile);
     result = WalkDirectories(engine);
@@ -107,7 +107,7 @@ int RunSearch(SearchEngine& engine, int count, char** vector, std::uint32_t* fil
   }
 
   EnterDirectory(engine, engine.savedDirectory);
-  return engine.flags.aborted ? 2 : result;
+  return engine.flags.aborted ? kWalkStop : result;
 }
 
 int RunSearch(int count, char** vector, std::uint32_t* filesOut, std::uint32_t* dirsOut) {

@@ -27,7 +27,7 @@ class Enumeration {
   Enumeration(const Enumeration&) = delete;
   Enumeration& operator=(const Enumeration&) = delete;
   bool found() const { return handle != kFindFailed; }
-  bool next(FindData* entry) { return fs.FindNext(handle, entry) == 0; }
+  bool next(FindData* entry) { return fs.FindNext(handle, entry) == kFsOk; }
 
  private:
   FileSystem& fs;
@@ -53,11 +53,10 @@ constexpr std::size_t kScanWindow = 256;
 
 }  // namespace
 
-int ScanDirectory(SearchEngine* engine) {
-  if (engine == nullptr) return 3;
-  SearchRequest& request = engine->request;
+void ScanCurrentDirectory(SearchEngine& engine) {
+  SearchRequest& request = engine.request;
   char directory[kMaxPath] = {};
-  if (engine->fs.GetCwd(directory, sizeof directory) == nullptr) {
+  if (engine.fs.GetCwd(directory, sizeof directory) == nullptr) {
     ReportError(request.resultFile, "Could not get current working directory!");
     directory[0] = '\0';
   }
@@ -67,10 +66,10 @@ int ScanDirectory(SearchEngine* engine) {
   }
 
   FindData entry;
-  Enumeration files(engine->fs, request.namePattern, &entry);
-  if (!files.found()) return 0;
-  ContentReader* reader = engine->contentReader;
-  std::vector<FindData>& window = engine->scanWindow;
+  Enumeration files(engine.fs, request.namePattern, &entry);
+  if (!files.found()) return;
+  ContentReader* reader = engine.contentReader;
+  std::vector<FindData>& window = engine.scanWindow;
   // Where each entry of the window stands in the reader's batch; kNotRead
   // for one that fails the other criteria before any content is read.
   constexpr std::size_t kNotRead = static_cast<std::size_t>(-1);
@@ -94,7 +93,7 @@ int ScanDirectory(SearchEngine* engine) {
         const FindData& listedEntry = window[i];
         char path[kMaxPath];
         if ((listedEntry.IsDirectory() && listedEntry.name[0] == '.') ||
-            !MatchEntryCriteria(*engine, listedEntry) || !ContentPath(directory, listedEntry.name, path)) {
+            !MatchEntryCriteria(engine, listedEntry) || !ContentPath(directory, listedEntry.name, path)) {
           continue;
         }
         batchIndex[i] = paths.size();
@@ -105,14 +104,14 @@ int ScanDirectory(SearchEngine* engine) {
     FinishReading finish(reader);
     for (std::size_t i = 0; i < window.size(); ++i) {
       if (!first && !SearchIsRunning()) {
-        engine->flags.aborted = 1;
-        return 0;
+        engine.flags.aborted = 1;
+        return;
       }
       first = false;
       const FindData& current = window[i];
       if (current.IsDirectory() && current.name[0] == '.') continue;
       bool matched = reader != nullptr ? batchIndex[i] != kNotRead && reader->Found(batchIndex[i])
-                                       : MatchEntry(*engine, current, directory) == 1;
+                                       : MatchEntry(engine, current, directory);
       if (!matched) continue;
       if (!IsWritableName(current.name)) {
         ReportError(request.resultFile,
@@ -125,12 +124,11 @@ int ScanDirectory(SearchEngine* engine) {
                      BatchText(directory).c_str());
         cdWritten = true;
       }
-      if (engine->flags.stepExecution && request.batchFile == nullptr && AskStop() == kIdYes) return 0;
-      ApplyFileCommand(*engine, current, directory);
+      if (engine.flags.stepExecution && request.batchFile == nullptr && AskStop() == kIdYes) return;
+      ApplyFileCommand(engine, current, directory);
       ++request.filesFound;
     }
   }
-  return 0;
 }
 
 }  // namespace zaltor

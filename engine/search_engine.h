@@ -33,6 +33,13 @@ constexpr int kSizeRange = 6;
 // system, directory and archive together.
 constexpr int kAttrAll = 55;
 
+// How a walk step ends. The numbers are RunSearch's results.
+enum WalkResult : int {
+  kWalkDone = 1,     // on to the next step
+  kWalkStop = 2,     // the run failed or was stopped
+  kWalkSkipped = 6,  // a directory could not be entered and the user went on
+};
+
 struct DateTimeCriterion {
   char dateOp = 0;  // 0, '@', 'A', 'B' or 'R'
   char timeOp = 0;
@@ -92,7 +99,7 @@ struct SearchEngine {
   // The reader of a content search whose file system reads in parallel,
   // owned by the walk; null otherwise.
   ContentReader* contentReader = nullptr;
-  // The entries ScanDirectory has listed and not yet acted on.
+  // The entries ScanCurrentDirectory has listed and not yet acted on.
   std::vector<FindData> scanWindow;
 };
 

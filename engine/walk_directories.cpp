@@ -26,7 +26,7 @@ std::string ChildPath(const char* path, const char* name) {
 
 // Phase 1: visit every pending directory, listing its subdirectories before
 // scanning its files. Returns false when the walk ends early.
-bool VisitDirectories(SearchEngine& engine, int& result) {
+bool VisitDirectories(SearchEngine& engine, WalkResult& result) {
   SearchRequest& request = engine.request;
   // Only the directory commands need the visited paths again; without them
   // a count will do, and memory stays bounded by the pending directories.
@@ -37,10 +37,10 @@ bool VisitDirectories(SearchEngine& engine, int& result) {
     ++visited;
     if (keepVisited) engine.visitedDirs.push(dir);
     result = EnterDirectory(engine, dir.c_str());
-    if (result == 6) continue;
-    if (result == 2) return false;
+    if (result == kWalkSkipped) continue;
+    if (result == kWalkStop) return false;
     if (engine.flags.recurseSubdirs) {
-      int found = ListSubdirectories(engine, engine.pendingDirs, dir.c_str());
+      int found = ListCurrentSubdirectories(engine, engine.pendingDirs, dir.c_str());
       if (engine.flags.verbose) {
         std::fprintf(request.resultFile, "\n%ld sub-directories found in \"%s\".\n",
                      static_cast<long>(found), dir.c_str());
@@ -52,7 +52,7 @@ bool VisitDirectories(SearchEngine& engine, int& result) {
       engine.flags.aborted = 1;
       return false;
     }
-    ScanDirectory(&engine);
+    ScanCurrentDirectory(engine);
     if (!SearchIsRunning()) {
       engine.flags.aborted = 1;
       return false;
@@ -74,7 +74,7 @@ std::string ParentDirectory(const std::string& path, std::size_t lastSlash) {
 }
 
 // Phase 2: the directory commands, in the reverse of the visiting order.
-void ApplyDirectoryCommands(SearchEngine& engine, int& result) {
+void ApplyDirectoryCommands(SearchEngine& engine, WalkResult& result) {
   SearchRequest& request = engine.request;
   bool headerWritten = false;
   for (std::int32_t remaining = engine.visitedDirs.count(); remaining > 0; --remaining) {
@@ -85,9 +85,9 @@ void ApplyDirectoryCommands(SearchEngine& engine, int& result) {
       continue;
     }
     result = EnterDirectory(engine, ParentDirectory(path, lastSlash).c_str());
-    if (result == 2) return;
+    if (result == kWalkStop) return;
     if (engine.flags.stepExecution && request.batchFile == nullptr && AskStop() == kIdYes) {
-      result = 2;
+      result = kWalkStop;
       return;
     }
     if (!SearchIsRunning()) {
@@ -109,7 +109,7 @@ void ApplyDirectoryCommands(SearchEngine& engine, int& result) {
 
 }  // namespace
 
-int ListSubdirectories(SearchEngine& engine, DirectoryStack& stack, const char* path) {
+int ListCurrentSubdirectories(SearchEngine& engine, DirectoryStack& stack, const char* path) {
   FindData entry;
   FindHandle handle = engine.fs.FindFirst("*.*", &entry);
   if (handle == kFindFailed) return 0;
@@ -130,7 +130,7 @@ int ListSubdirectories(SearchEngine& engine, DirectoryStack& stack, const char* 
     }
     stack.push(std::move(child));
     ++count;
-  } while (engine.fs.FindNext(handle, &entry) == 0);
+  } while (engine.fs.FindNext(handle, &entry) == kFsOk);
   engine.fs.FindClose(handle);
   return count;
 }
@@ -140,8 +140,8 @@ void ReleaseDirectoryStacks(SearchEngine& engine) {
   while (!engine.visitedDirs.empty()) engine.visitedDirs.pop();
 }
 
-int WalkDirectories(SearchEngine& engine) {
-  int result = 1;
+WalkResult WalkDirectories(SearchEngine& engine) {
+  WalkResult result = kWalkDone;
   // A content search reads two files at a time where the file system allows,
   // but not when a question comes before each match: a file is then read
   // only once the questions before it have been answered, as it always was.

@@ -6,12 +6,13 @@
 
 namespace zaltor {
 
-// 1, 6 (the last directory change failed and the user went on) or 2.
-int WalkDirectories(SearchEngine& engine);
+// kWalkDone, kWalkSkipped (the last directory change failed and the user
+// went on) or kWalkStop.
+WalkResult WalkDirectories(SearchEngine& engine);
 
-// Pushes every subdirectory of the current directory (named by path) onto
-// the stack, except those whose names begin with '.'; returns how many.
-int ListSubdirectories(SearchEngine& engine, DirectoryStack& stack, const char* path);
+// Pushes every subdirectory of the current directory, which path names,
+// onto the stack, except those whose names begin with '.'; returns how many.
+int ListCurrentSubdirectories(SearchEngine& engine, DirectoryStack& stack, const char* path);
 
 // Empties both stacks.
 void ReleaseDirectoryStacks(SearchEngine& engine);

@@ -31,13 +31,13 @@ const std::tm kTimes[] = {
 void FuzzDate(std::string text) {
   const std::string before = text;
   DateTimeCriterion lower;
-  int result = ParseDateCriterion(text.data(), &lower);
+  bool parsed = ParseDateCriterion(text.data(), &lower);
   Require(text == before);
-  if (result != 0) return;
+  if (!parsed) return;
   Require(lower.time.tm_mon >= 0 && lower.time.tm_mon <= 11);
   Require(lower.time.tm_mday >= 1 && lower.time.tm_mday <= 31);
   Require(lower.time.tm_year >= 0);
-  Require(IsDateRangeValid(&lower.time, &lower.time) == 0);
+  Require(!IsDateRangeValid(&lower.time, &lower.time));
   for (const std::tm& t : kTimes) {
     for (char op : {'@', 'A', 'B', 'R', 'x'}) MatchDate(&t, &lower.time, &lower.time, op);
   }
@@ -46,12 +46,12 @@ void FuzzDate(std::string text) {
 void FuzzTime(std::string text) {
   const std::string before = text;
   DateTimeCriterion lower;
-  int result = ParseTimeCriterion(text.data(), &lower);
+  bool parsed = ParseTimeCriterion(text.data(), &lower);
   Require(text == before);
-  if (result != 0) return;
+  if (!parsed) return;
   Require(lower.time.tm_hour >= 0 && lower.time.tm_hour <= 23);
   Require(lower.time.tm_min >= 0 && lower.time.tm_min <= 59);
-  Require(IsTimeRangeValid(&lower.time, &lower.time) == 0);
+  Require(!IsTimeRangeValid(&lower.time, &lower.time));
   for (const std::tm& t : kTimes) {
     for (char op : {'@', 'A', 'B', 'R', 'x'}) MatchTimeOfDay(&t, &lower.time, &lower.time, op);
   }
@@ -60,9 +60,9 @@ void FuzzTime(std::string text) {
 void FuzzSize(std::string text) {
   const std::string before = text;
   SearchRequest request;
-  int result = ParseSizeCriterion(&request.sizeFrom, &request.sizeFromOp, text.data());
+  bool parsed = ParseSizeCriterion(&request.sizeFrom, &request.sizeFromOp, text.data());
   Require(text == before);
-  if (result == 0) return;
+  if (!parsed) return;
   Require(request.sizeFromOp >= 0 && request.sizeFromOp <= kSizeRange);
   FindData entry;
   for (std::uint64_t size : {std::uint64_t{0}, request.sizeFrom, ~std::uint64_t{0}}) {
@@ -87,9 +87,9 @@ void FuzzAttributes(std::string text) {
 void FuzzRangeOption(int which, std::string text) {
   static PosixFileSystem fs("", "/");
   SearchEngine engine(fs);
-  int (*parse)(SearchEngine&, char*) =
+  ParseResult (*parse)(SearchEngine&, char*) =
       which == 0 ? ParseSizeOption : which == 1 ? ParseDateOption : ParseTimeOption;
-  int result = parse(engine, text.data());
+  ParseResult result = parse(engine, text.data());
   Require(result == kParseGo || result == kParseRejected);
 }
 

@@ -31,16 +31,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     expected.push_back(static_cast<char>(high * 16 + low));
   }
-  if ((zaltor::IsHexText(text.c_str()) == 1) != expectHex) std::abort();
+  if (zaltor::IsHexText(text.c_str()) != expectHex) std::abort();
 
   const std::string before = text;
   std::int32_t length = -1;
-  int result = zaltor::DecodeHex(text.data(), &length);
+  bool decoded = zaltor::DecodeHex(text.data(), &length);
   if (!expectHex) {
-    if (result != 1 || text != before) std::abort();
+    if (decoded || text != before) std::abort();
     return 0;
   }
-  if (result != 0 || length != static_cast<std::int32_t>(expected.size())) std::abort();
+  if (!decoded || length != static_cast<std::int32_t>(expected.size())) std::abort();
   if (std::memcmp(text.data(), expected.data(), expected.size()) != 0) std::abort();
   return 0;
 }

@@ -86,7 +86,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::uint32_t dirs = 0;
   SearchEngine& engine = *fuzz::sandbox->engine;
   int result = RunSearch(engine, static_cast<int>(elements.size()), vector.data(), &files, &dirs);
-  if (result != 1 && result != 2 && result != 6) std::abort();
+  if (result != kWalkDone && result != kWalkStop && result != kWalkSkipped) std::abort();
   // Every run returns to the directory it started in and leaves nothing open.
   char cwd[kMaxPath];
   if (engine.fs.GetCwd(cwd, sizeof cwd) == nullptr || std::string(cwd) != "C:\\") std::abort();

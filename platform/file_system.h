@@ -87,6 +87,10 @@ struct StatData {
   std::time_t timeWrite = 0;
 };
 
+// What the calls below that succeed or fail return, as the C runtime's do.
+constexpr int kFsOk = 0;
+constexpr int kFsFailed = -1;
+
 using FindHandle = std::intptr_t;
 constexpr FindHandle kFindFailed = -1;
 
@@ -106,17 +110,17 @@ class FileSystem {
   // _getcwd: the current drive and directory ("C:\docs", a root "C:\") into
   // buffer; nullptr when it cannot be read or does not fit in size bytes.
   virtual char* GetCwd(char* buffer, int size) = 0;
-  // _chdir: 0 on success, -1 on failure. A path with a drive letter also
-  // makes that drive current.
+  // _chdir: kFsOk or kFsFailed. A path with a drive letter also makes that
+  // drive current.
   virtual int ChDir(const char* path) = 0;
-  // _chdrive: drive 1 (A:) to 26 (Z:); 0 on success, -1 when the drive does
-  // not exist.
+  // _chdrive: drive 1 (A:) to 26 (Z:); kFsOk, or kFsFailed when the drive
+  // does not exist.
   virtual int ChDrive(int drive) = 0;
   // _getdrive: the current drive number, 1 to 26.
   virtual int GetDrive() = 0;
-  // _stat: 0 on success, -1 when the path does not exist.
+  // _stat: kFsOk, or kFsFailed when the path does not exist.
   virtual int Stat(const char* path, StatData* out) = 0;
-  // _mkdir: 0 on success, -1 on failure.
+  // _mkdir: kFsOk or kFsFailed.
   virtual int MkDir(const char* path) = 0;
 
   // _findfirst/_findnext/_findclose over the current directory (or the
@@ -124,20 +128,20 @@ class FileSystem {
   // enumeration, letters compared without regard to case. An entry's details
   // may be asked for until its listing is closed.
   virtual FindHandle FindFirst(const char* pattern, FindData* out) = 0;
-  virtual int FindNext(FindHandle handle, FindData* out) = 0;  // 0, or -1 at the end
-  virtual int FindClose(FindHandle handle) = 0;
+  virtual int FindNext(FindHandle handle, FindData* out) = 0;  // kFsOk, or kFsFailed at the end
+  virtual int FindClose(FindHandle handle) = 0;                 // kFsOk or kFsFailed
   // Whether OpenRead, Read and Close may run on a second thread, on
   // descriptors of its own, while the first thread makes the same calls or
   // ones that change nothing here (Now, LocalTime, GetCwd, Stat, HostPath and
   // the like). By default they may not.
   virtual bool ReadsInParallel() const;
 
-  // _open(path, _O_RDONLY | _O_BINARY): a descriptor, or -1. Only regular
-  // files open; nothing here ever blocks.
+  // _open(path, _O_RDONLY | _O_BINARY): a descriptor, or kFsFailed. Only
+  // regular files open; nothing here ever blocks.
   virtual int OpenRead(const char* path) = 0;
-  // _read: bytes read, 0 at the end, -1 on error.
+  // _read: bytes read, 0 at the end, kFsFailed on error.
   virtual long Read(int fd, void* buffer, unsigned count) = 0;
-  virtual int Close(int fd) = 0;
+  virtual int Close(int fd) = 0;  // kFsOk or kFsFailed
 
   // fopen(path, "w"): a text stream that writes this host's line end, or
   // nullptr.

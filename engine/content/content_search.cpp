@@ -4,10 +4,10 @@
 
 namespace zaltor {
 
-int SearchFileContent(FileSystem& fs, const char* path, const char* bytes, std::int32_t length,
-                      int (*keepReading)()) {
+bool SearchFileContent(FileSystem& fs, const char* path, const char* bytes, std::int32_t length,
+                       int (*keepReading)()) {
   int fd = fs.OpenRead(path);
-  if (fd < 0) return 0;
+  if (fd < 0) return false;
   ContentMatcher matcher(bytes, length);
   char buffer[kContentReadSize];
   for (bool first = true;; first = false) {
@@ -18,7 +18,7 @@ int SearchFileContent(FileSystem& fs, const char* path, const char* bytes, std::
     if (matcher.Feed(buffer, static_cast<std::size_t>(count))) break;
   }
   fs.Close(fd);
-  return matcher.found() ? 1 : 0;
+  return matcher.found();
 }
 
 }  // namespace zaltor

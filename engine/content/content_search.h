@@ -11,14 +11,14 @@ namespace zaltor {
 // little next to the copying, small enough for the stack of any thread.
 constexpr unsigned kContentReadSize = 64 * 1024;
 
-// 1 when the file at path contains the length bytes (ASCII letters
-// compared without regard to case); 0 when it does not, cannot be opened or
-// fails to read before an occurrence turns up. The file is read front to
+// Whether the file at path contains the length bytes (ASCII letters
+// compared without regard to case); false when it cannot be opened or fails
+// to read before an occurrence turns up. The file is read front to
 // back and no further than the first occurrence; a length of 0 is found in
 // any file that yields a byte. keepReading, when given, is asked before each
 // read after the first: a 0 ends the read, and the file does not match, so a
 // stop need not wait for the end of a file of any size.
-int SearchFileContent(FileSystem& fs, const char* path, const char* bytes, std::int32_t length,
-                      int (*keepReading)() = nullptr);
+bool SearchFileContent(FileSystem& fs, const char* path, const char* bytes, std::int32_t length,
+                       int (*keepReading)() = nullptr);
 
 }  // namespace zaltor

@@ -16,24 +16,24 @@ int DigitValue(char c) {
 
 }  // namespace
 
-int IsHexText(const char* text) {
+bool IsHexText(const char* text) {
   std::size_t length = std::strlen(text);
-  if (length % 2 != 0) return 0;
+  if (length % 2 != 0) return false;
   for (std::size_t i = 0; i < length; ++i) {
-    if (DigitValue(text[i]) < 0) return 0;
+    if (DigitValue(text[i]) < 0) return false;
   }
-  return 1;
+  return true;
 }
 
-int DecodeHex(char* text, std::int32_t* outLength) {
-  if (!IsHexText(text)) return 1;
+bool DecodeHex(char* text, std::int32_t* outLength) {
+  if (!IsHexText(text)) return false;
   std::size_t count = std::strlen(text) / 2;
   for (std::size_t i = 0; i < count; ++i) {
     int value = DigitValue(text[2 * i]) * 16 + DigitValue(text[2 * i + 1]);
     text[i] = static_cast<char>(value);
   }
   *outLength = static_cast<std::int32_t>(count);
-  return 0;
+  return true;
 }
 
 }  // namespace zaltor

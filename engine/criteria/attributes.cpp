@@ -5,7 +5,7 @@
 
 namespace zaltor {
 
-int ParseAttributeCriterion(std::int32_t* mask, char* mode, char* text) {
+bool ParseAttributeCriterion(std::int32_t* mask, char* mode, char* text) {
   const char* letters = text;
   if (const char* colon = std::strchr(text, ':')) {
     // Only the first character counts: "m:", "M:" and "Match:" alike.
@@ -20,17 +20,17 @@ int ParseAttributeCriterion(std::int32_t* mask, char* mode, char* text) {
       case 'R': *mask |= kAttrReadOnly; break;
       case 'S': *mask |= kAttrSystem; break;
       case 'N': break;
-      default: return 0;
+      default: return false;
     }
   }
-  return 1;
+  return true;
 }
 
-int MatchAttributes(const SearchRequest& request, const FindData& entry) {
-  if (request.attrMask == kAttrAll) return 1;
+bool MatchAttributes(const SearchRequest& request, const FindData& entry) {
+  if (request.attrMask == kAttrAll) return true;
   unsigned mask = static_cast<unsigned>(request.attrMask);
-  if (request.attrMode == 'M') return entry.Attributes() == mask ? 1 : 0;
-  return mask == 0 || (entry.Attributes() & mask) != 0 ? 1 : 0;
+  if (request.attrMode == 'M') return entry.Attributes() == mask;
+  return mask == 0 || (entry.Attributes() & mask) != 0;
 }
 
 }  // namespace zaltor

@@ -11,13 +11,13 @@
 namespace zaltor {
 
 // Adds the letters' bits to *mask (the caller clears it first) and sets
-// *mode to 'M' when the text before a colon begins with M or m. 1 on
-// success, 0 at the first character that is not a letter of the list.
-int ParseAttributeCriterion(std::int32_t* mask, char* mode, char* text);
+// *mode to 'M' when the text before a colon begins with M or m. False at
+// the first character that is not a letter of the list.
+bool ParseAttributeCriterion(std::int32_t* mask, char* mode, char* text);
 
-// 1 when the entry passes: every entry when the mask is kAttrAll; with mode
-// 'M' the entry's bits must equal the mask; otherwise it needs one of the
-// mask's bits, or the mask is empty.
-int MatchAttributes(const SearchRequest& request, const FindData& entry);
+// Whether the entry passes: every entry when the mask is kAttrAll; with
+// mode 'M' the entry's bits must equal the mask; otherwise it needs one of
+// the mask's bits, or the mask is empty.
+bool MatchAttributes(const SearchRequest& request, const FindData& entry);
 
 }  // namespace zaltor

@@ -31,7 +31,7 @@ bool KeywordEquals(const char* text, std::size_t length, const char* keyword) {
 
 }  // namespace
 
-int ParseSizeCriterion(std::uint64_t* value, std::int32_t* code, char* text) {
+bool ParseSizeCriterion(std::uint64_t* value, std::int32_t* code, char* text) {
   if (const char* colon = std::strchr(text, ':')) {
     std::size_t length = static_cast<std::size_t>(colon - text);
     for (const SizeKeyword& row : kSizeKeywords) {
@@ -41,27 +41,27 @@ int ParseSizeCriterion(std::uint64_t* value, std::int32_t* code, char* text) {
       }
     }
     *value = ReadDecimal(colon + 1);
-    return 1;
+    return true;
   }
   for (const char* c = text; *c != '\0'; ++c) {
-    if (!std::isdigit(static_cast<unsigned char>(*c))) return 0;
+    if (!std::isdigit(static_cast<unsigned char>(*c))) return false;
   }
   *code = kSizeEqual;
   *value = ReadDecimal(text);
-  return 1;
+  return true;
 }
 
-int MatchSize(const SearchRequest& request, const FindData& entry) {
+bool MatchSize(const SearchRequest& request, const FindData& entry) {
   std::uint64_t from = request.sizeFrom;
   // The size is asked for only by a code that compares it.
   switch (request.sizeFromOp) {
-    case kSizeEqual: return entry.Size() == from ? 1 : 0;
-    case kSizeGreater: return entry.Size() > from ? 1 : 0;
-    case kSizeGreaterEqual: return entry.Size() >= from ? 1 : 0;
-    case kSizeLess: return entry.Size() < from ? 1 : 0;
-    case kSizeLessEqual: return entry.Size() <= from ? 1 : 0;
-    case kSizeRange: return from <= entry.Size() && entry.Size() <= request.sizeTo ? 1 : 0;
-    default: return 1;
+    case kSizeEqual: return entry.Size() == from;
+    case kSizeGreater: return entry.Size() > from;
+    case kSizeGreaterEqual: return entry.Size() >= from;
+    case kSizeLess: return entry.Size() < from;
+    case kSizeLessEqual: return entry.Size() <= from;
+    case kSizeRange: return from <= entry.Size() && entry.Size() <= request.sizeTo;
+    default: return true;
   }
 }
 

@@ -13,20 +13,20 @@ int MinuteOfDay(const std::tm* t) { return t->tm_hour * 60 + t->tm_min; }
 
 }  // namespace
 
-int ParseTimeCriterion(char* text, DateTimeCriterion* record) {
+bool ParseTimeCriterion(char* text, DateTimeCriterion* record) {
   char op = 0;
   const char* time = ReadOperatorLetter(text, &op);
   const char* colon = std::strchr(time, ':');
-  if (colon == nullptr || std::strchr(colon + 1, ':') != nullptr) return 1;
+  if (colon == nullptr || std::strchr(colon + 1, ':') != nullptr) return false;
 
   // The hour and minutes are 16-bit quantities: "65536:00" reads as 0:00.
   unsigned hours = static_cast<std::uint16_t>(ReadDecimal(time));
-  if (hours > 23) return 1;
+  if (hours > 23) return false;
   bool twelveHour = hours >= 1 && hours <= 12;
   const char* suffix = std::strpbrk(time, "PApa");
-  if (suffix != nullptr && !twelveHour) return 1;
+  if (suffix != nullptr && !twelveHour) return false;
   unsigned minutes = static_cast<std::uint16_t>(ReadDecimal(colon + 1));
-  if (minutes > 59) return 1;
+  if (minutes > 59) return false;
 
   if (twelveHour) {
     bool afternoon = suffix != nullptr && (*suffix == 'P' || *suffix == 'p');
@@ -37,27 +37,27 @@ int ParseTimeCriterion(char* text, DateTimeCriterion* record) {
   record->time.tm_sec = 0;
   record->time.tm_min = static_cast<int>(minutes);
   record->time.tm_hour = static_cast<int>(hours);
-  return 0;
+  return true;
 }
 
-int IsTimeRangeValid(const std::tm* lower, const std::tm* upper) {
-  if (lower == nullptr || upper == nullptr) return 0;
-  return MinuteOfDay(upper) > MinuteOfDay(lower) ? 1 : 0;
+bool IsTimeRangeValid(const std::tm* lower, const std::tm* upper) {
+  if (lower == nullptr || upper == nullptr) return false;
+  return MinuteOfDay(upper) > MinuteOfDay(lower);
 }
 
-int MatchTimeOfDay(const std::tm* localTime, const std::tm* lower,
-                   const std::tm* upper, char op) {
-  if (localTime == nullptr || lower == nullptr) return 0;
+bool MatchTimeOfDay(const std::tm* localTime, const std::tm* lower,
+                    const std::tm* upper, char op) {
+  if (localTime == nullptr || lower == nullptr) return false;
   int entry = MinuteOfDay(localTime);
   int bound = MinuteOfDay(lower);
   switch (op) {
-    case '@': return entry == bound ? 1 : 0;
-    case 'A': return entry > bound ? 1 : 0;
-    case 'B': return entry < bound ? 1 : 0;
+    case '@': return entry == bound;
+    case 'A': return entry > bound;
+    case 'B': return entry < bound;
     case 'R':
-      if (upper == nullptr) return 0;
-      return bound <= entry && entry <= MinuteOfDay(upper) ? 1 : 0;
-    default: return 0;
+      if (upper == nullptr) return false;
+      return bound <= entry && entry <= MinuteOfDay(upper);
+    default: return false;
   }
 }
 

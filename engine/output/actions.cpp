@@ -13,7 +13,7 @@ namespace zaltor {
 
 namespace {
 
-int NoOperation(SearchEngine&, const char*, const FindData*) { return 0; }
+bool NoOperation(SearchEngine&, const char*, const FindData*) { return true; }
 
 // The commands of a template, split at ';'. A final ';' adds no empty
 // command; empty commands between two ';' are kept.
@@ -53,7 +53,7 @@ const BuiltinCommand* FindDirBuiltin(const char* command) {
   return nullptr;
 }
 
-int ApplyFileCommand(SearchEngine& engine, const FindData& entry, const char* directory) {
+void ApplyFileCommand(SearchEngine& engine, const FindData& entry, const char* directory) {
   SearchRequest& request = engine.request;
   const char* name = entry.name;
   if (request.fileCommand[0] == '\0') {
@@ -62,19 +62,18 @@ int ApplyFileCommand(SearchEngine& engine, const FindData& entry, const char* di
       std::fprintf(request.batchFile, format, BatchText(directory).c_str(), BatchText(name).c_str());
     }
     std::fprintf(request.resultFile, format, directory, name);
-    return 0;
+    return;
   }
   const std::string quoted = BatchText(QuoteName(name));
   BuiltinCommandTable[0].handler(engine, directory, &entry);
-  if (request.batchFile == nullptr) return 0;
+  if (request.batchFile == nullptr) return;
   for (const std::string& command : SplitCommands(request.fileCommand)) {
     std::fprintf(request.batchFile, "REM %s\n", CommandLine(engine, command, quoted).c_str());
     if (engine.flags.stepExecution) std::fputs("pause\n", request.batchFile);
   }
-  return 0;
 }
 
-int ApplyDirCommand(SearchEngine& engine, const char* directory) {
+void ApplyDirCommand(SearchEngine& engine, const char* directory) {
   SearchRequest& request = engine.request;
   const std::string quoted = QuoteName(directory);
   const std::string batchQuoted = BatchText(quoted);
@@ -87,7 +86,6 @@ int ApplyDirCommand(SearchEngine& engine, const char* directory) {
     }
     std::fprintf(request.resultFile, " %s\n", quoted.c_str());
   }
-  return 0;
 }
 
 }  // namespace zaltor

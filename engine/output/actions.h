@@ -10,7 +10,7 @@ namespace zaltor {
 struct BuiltinCommand {
   const char* name;
   int arguments;
-  int (*handler)(SearchEngine& engine, const char* directory, const FindData* entry);
+  bool (*handler)(SearchEngine& engine, const char* directory, const FindData* entry);
 };
 
 // "dir", "delete", "del", "rmdir", "list": only "dir" does anything.
@@ -19,7 +19,9 @@ extern const BuiltinCommand BuiltinCommandTable[5];
 // The "rmdir" or "list" row for a directory command, or nullptr.
 const BuiltinCommand* FindDirBuiltin(const char* command);
 
-int ApplyFileCommand(SearchEngine& engine, const FindData& entry, const char* directory);
-int ApplyDirCommand(SearchEngine& engine, const char* directory);
+// The result line, listing or batch lines of a matched file.
+void ApplyFileCommand(SearchEngine& engine, const FindData& entry, const char* directory);
+// The result and batch lines of a visited directory's commands.
+void ApplyDirCommand(SearchEngine& engine, const char* directory);
 
 }  // namespace zaltor

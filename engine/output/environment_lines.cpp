@@ -8,9 +8,9 @@
 
 namespace zaltor {
 
-int WriteEnvironmentLines(SearchEngine& engine, const char* value) {
-  if (engine.flags.envWritten) return 1;
-  if (value == nullptr) return 2;
+bool WriteEnvironmentLines(SearchEngine& engine, const char* value) {
+  if (engine.flags.envWritten) return true;
+  if (value == nullptr) return false;
   const std::string list = value;
   bool wrote = false;
   std::size_t start = 0;
@@ -19,12 +19,12 @@ int WriteEnvironmentLines(SearchEngine& engine, const char* value) {
     std::string assignment = list.substr(start, plus == std::string::npos ? plus : plus - start);
     if (std::count(assignment.begin(), assignment.end(), '=') != 1) {
       ShowMessage("More than one '=' in '%s'! Please correct!", kStyleError, assignment.c_str());
-      return 2;
+      return false;
     }
     if (std::count(assignment.begin(), assignment.end(), '%') % 2 != 0) {
       ShowMessage("Number of '%%'s not balanced in '%s'! Please correct!", kStyleError,
                   assignment.c_str());
-      return 2;
+      return false;
     }
     if (engine.request.batchFile != nullptr) {
       std::fprintf(engine.request.batchFile, "SET %s\n", assignment.c_str());
@@ -35,7 +35,7 @@ int WriteEnvironmentLines(SearchEngine& engine, const char* value) {
   }
   if (engine.request.batchFile != nullptr) std::fputs("\n", engine.request.batchFile);
   if (wrote) engine.flags.envWritten = 1;
-  return 1;
+  return true;
 }
 
 void ReportFieldError(const char* valueText, const char* label, int controlId) {

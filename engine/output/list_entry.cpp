@@ -28,13 +28,13 @@ void CopyCut(char* buffer, std::size_t size, const char* text) {
 
 }  // namespace
 
-int FormatEntryTime(SearchEngine& engine, std::time_t time, char* dateText, char* timeText) {
-  if (dateText == nullptr || timeText == nullptr) return 1;
+bool FormatEntryTime(SearchEngine& engine, std::time_t time, char* dateText, char* timeText) {
+  if (dateText == nullptr || timeText == nullptr) return false;
   std::tm local{};
   if (!engine.fs.LocalTime(time, &local)) {
     std::snprintf(dateText, kDateText, "--/--/----");
     std::snprintf(timeText, kTimeText, "--:---");
-    return 0;
+    return true;
   }
   char wide[32];
   std::snprintf(wide, sizeof wide, "%-2.2d/%-2.2d/%-2.2d", local.tm_mon + 1, local.tm_mday,
@@ -48,11 +48,11 @@ int FormatEntryTime(SearchEngine& engine, std::time_t time, char* dateText, char
   }
   std::snprintf(wide, sizeof wide, "%-2.2d:%-2.2d%c", hour, local.tm_min, half);
   CopyCut(timeText, kTimeText, wide);
-  return 0;
+  return true;
 }
 
-int ListEntry(SearchEngine& engine, const char* directory, const FindData* entry) {
-  if (entry == nullptr) return 1;
+bool ListEntry(SearchEngine& engine, const char* directory, const FindData* entry) {
+  if (entry == nullptr) return false;
   std::FILE* out = engine.request.resultFile;
   if (directory != nullptr) {
     std::string key = ListingKey(directory);
@@ -68,7 +68,7 @@ int ListEntry(SearchEngine& engine, const char* directory, const FindData* entry
   FormatEntryTime(engine, entry->WriteTime(), dateText, timeText);
   std::fprintf(out, "%-8s %-6s %-15" PRIu64 " %s\n", dateText, timeText, entry->Size(),
                QuoteName(entry->name).c_str());
-  return 0;
+  return true;
 }
 
 }  // namespace zaltor

@@ -24,10 +24,9 @@ std::string BatchText(const std::string& text);
 void WriteResultHeader(SearchEngine& engine);
 void WriteBatchHeader(SearchEngine& engine);
 
-// "SET" lines for the "+"-separated assignments of value: 1 on success (also
-// when already written in this run), 2 on a missing value or a rejected
-// assignment.
-int WriteEnvironmentLines(SearchEngine& engine, const char* value);
+// "SET" lines for the "+"-separated assignments of value (none when already
+// written in this run); false on a missing value or a rejected assignment.
+bool WriteEnvironmentLines(SearchEngine& engine, const char* value);
 
 // "Illegal value ..." for a criterion field, then the focus to its control.
 void ReportFieldError(const char* valueText, const char* label, int controlId);
@@ -37,10 +36,11 @@ constexpr int kDateText = 11;
 constexpr int kTimeText = 7;
 
 // Listing block header (when the directory changes) and listing line of the
-// entry: 0, or 1 when the entry is missing.
-int ListEntry(SearchEngine& engine, const char* directory, const FindData* entry);
-// 0, or 1 when a text buffer is missing.
-int FormatEntryTime(SearchEngine& engine, std::time_t time, char* dateText, char* timeText);
+// entry; false when the entry is missing.
+bool ListEntry(SearchEngine& engine, const char* directory, const FindData* entry);
+// The date and time columns of the listing; false when a text buffer is
+// missing.
+bool FormatEntryTime(SearchEngine& engine, std::time_t time, char* dateText, char* timeText);
 
 // The template with every "%f"-like token replaced, in the engine's
 // substitution buffer; nullptr when an argument is missing or the template

@@ -177,40 +177,40 @@ char* PosixFileSystem::GetCwd(char* buffer, int size) {
 int PosixFileSystem::ChDir(const char* path) {
   ForgetLastRead();
   std::string drivePath;
-  if (path == nullptr || HasWildcard(path) || !Resolve(path, &drivePath)) return -1;
+  if (path == nullptr || HasWildcard(path) || !Resolve(path, &drivePath)) return kFsFailed;
   std::string host = HostPathOf(table, drivePath);
   // The trailing slash makes the one call also refuse what is no directory.
-  if (host.empty() || access((host + "/").c_str(), X_OK) != 0) return -1;
+  if (host.empty() || access((host + "/").c_str(), X_OK) != 0) return kFsFailed;
   int drive = ExplicitDrive(drivePath);
   currentDirs[drive - 1] = drivePath.size() > 3 ? drivePath : std::string();
   if (ExplicitDrive(path) != 0) currentDrive = drive;
-  return 0;
+  return kFsOk;
 }
 
 int PosixFileSystem::ChDrive(int drive) {
   ForgetLastRead();
-  if (!table.IsMapped(drive) || !IsDirectory(table.HostDirectory(drive))) return -1;
+  if (!table.IsMapped(drive) || !IsDirectory(table.HostDirectory(drive))) return kFsFailed;
   currentDrive = drive;
-  return 0;
+  return kFsOk;
 }
 
 int PosixFileSystem::GetDrive() { return currentDrive; }
 
 int PosixFileSystem::Stat(const char* path, StatData* out) {
-  if (path == nullptr || HasWildcard(path)) return -1;
+  if (path == nullptr || HasWildcard(path)) return kFsFailed;
   std::string host = HostOf(path);
   struct stat data;
-  if (host.empty() || stat(host.c_str(), &data) != 0) return -1;
+  if (host.empty() || stat(host.c_str(), &data) != 0) return kFsFailed;
   out->isDirectory = S_ISDIR(data.st_mode);
   out->size = static_cast<std::uint64_t>(data.st_size);
   out->timeWrite = data.st_mtime;
-  return 0;
+  return kFsOk;
 }
 
 int PosixFileSystem::MkDir(const char* path) {
   ForgetLastRead();
   std::string host = HostOf(path);
-  return !host.empty() && mkdir(host.c_str(), 0777) == 0 ? 0 : -1;
+  return !host.empty() && mkdir(host.c_str(), 0777) == 0 ? kFsOk : kFsFailed;
 }
 
 FindHandle PosixFileSystem::FindFirst(const char* pattern, FindData* out) {
@@ -298,21 +298,21 @@ bool PosixFileSystem::ReadDirectory(const std::string& drivePath) {
 
 int PosixFileSystem::FindNext(FindHandle handle, FindData* out) {
   auto found = listings.find(handle);
-  if (found == listings.end()) return -1;
+  if (found == listings.end()) return kFsFailed;
   Listing& listing = found->second;
   if (listing.next >= listing.entries.size()) {
     errno = ENOENT;
-    return -1;
+    return kFsFailed;
   }
   Fill(listing, listing.entries[listing.next++], out);
-  return 0;
+  return kFsOk;
 }
 
-int PosixFileSystem::FindClose(FindHandle handle) { return listings.erase(handle) == 1 ? 0 : -1; }
+int PosixFileSystem::FindClose(FindHandle handle) { return listings.erase(handle) == 1 ? kFsOk : kFsFailed; }
 
 int PosixFileSystem::OpenRead(const char* path) {
   std::string drivePath;
-  if (!Resolve(path, &drivePath)) return -1;
+  if (!Resolve(path, &drivePath)) return kFsFailed;
   // A file of the directory read last (the engine reads the files it has
   // just listed) is named relative to that directory's descriptor, so its
   // whole path need not be looked up again for each of the calls below.
@@ -327,26 +327,26 @@ int PosixFileSystem::OpenRead(const char* path) {
     listedType = lastRead.read->TypeOf(target);
   } else {
     target = HostPathOf(table, drivePath);
-    if (target.empty()) return -1;
+    if (target.empty()) return kFsFailed;
   }
   // Opening a FIFO or a device acts on it (a waiting writer is released,
   // some devices rewind or reset): only what the listing shows to be a
   // regular file, or where it does not know, a look of our own, is opened.
-  if (listedType != DT_UNKNOWN && listedType != DT_REG) return -1;
+  if (listedType != DT_UNKNOWN && listedType != DT_REG) return kFsFailed;
   struct stat before;
   if (listedType == DT_UNKNOWN &&
       (fstatat(base, target.c_str(), &before, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(before.st_mode))) {
-    return -1;
+    return kFsFailed;
   }
   // Something may be swapped in after the listing or the look: O_NONBLOCK
   // keeps a FIFO from waiting for a writer before the type check below
   // turns it away.
   int fd = openat(base, target.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY);
-  if (fd < 0) return -1;
+  if (fd < 0) return kFsFailed;
   struct stat data;
   if (fstat(fd, &data) != 0 || !S_ISREG(data.st_mode)) {
     close(fd);
-    return -1;
+    return kFsFailed;
   }
   if (OpenFile* file = Tracked(fd)) {
     file->size.store(static_cast<std::uint64_t>(data.st_size), std::memory_order_relaxed);
@@ -389,7 +389,7 @@ long PosixFileSystem::Read(int fd, void* buffer, unsigned count) {
 
 int PosixFileSystem::Close(int fd) {
   if (OpenFile* file = Tracked(fd)) file->tracked.store(false, std::memory_order_relaxed);
-  return close(fd) == 0 ? 0 : -1;
+  return close(fd) == 0 ? kFsOk : kFsFailed;
 }
 
 std::FILE* PosixFileSystem::OpenTextForWrite(const char* path) {

@@ -29,17 +29,17 @@ class Win32FileSystem : public FileSystem {
   char* GetCwd(char* buffer, int size) override { return _getcwd(buffer, size); }
   int ChDir(const char* path) override { return _chdir(path); }
   int ChDrive(int drive) override {
-    if (drive < 1 || drive > 26) return -1;
+    if (drive < 1 || drive > 26) return kFsFailed;
     return _chdrive(drive);
   }
   int GetDrive() override { return _getdrive(); }
   int Stat(const char* path, StatData* out) override {
     struct _stat64 data;
-    if (_stat64(path, &data) != 0) return -1;
+    if (_stat64(path, &data) != 0) return kFsFailed;
     out->isDirectory = (data.st_mode & _S_IFDIR) != 0;
     out->size = static_cast<std::uint64_t>(data.st_size);
     out->timeWrite = static_cast<std::time_t>(data.st_mtime);
-    return 0;
+    return kFsOk;
   }
   int MkDir(const char* path) override { return _mkdir(path); }
 
@@ -52,9 +52,9 @@ class Win32FileSystem : public FileSystem {
   }
   int FindNext(FindHandle handle, FindData* out) override {
     __finddata64_t data;
-    if (_findnext64(handle, &data) != 0) return -1;
+    if (_findnext64(handle, &data) != 0) return kFsFailed;
     CopyEntry(data, out);
-    return 0;
+    return kFsOk;
   }
   int FindClose(FindHandle handle) override { return _findclose(handle); }
 

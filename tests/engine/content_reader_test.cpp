@@ -162,7 +162,7 @@ TEST(ContentReaderSearch, StopsAtTheSameFilesAndReadsNothingAheadOfAQuestion) {
   EXPECT_EQ(sequential, parallel);
   EXPECT_EQ(sequential.size(), 5u);
   EXPECT_EQ(one.resultText, two.resultText);
-  EXPECT_EQ(two.result, 2);
+  EXPECT_EQ(two.result, kWalkStop);
   EXPECT_EQ(two.files, 4u);
 
   // Stopped from outside in the middle of a directory, with no questions:
@@ -183,7 +183,7 @@ TEST(ContentReaderSearch, StopsAtTheSameFilesAndReadsNothingAheadOfAQuestion) {
   SearchOutcome stoppedTwo = stopAt(true);
   EXPECT_EQ(stoppedOne.resultText, stoppedTwo.resultText);
   EXPECT_EQ(stoppedOne.batchText, stoppedTwo.batchText);
-  EXPECT_EQ(stoppedTwo.result, 2);
+  EXPECT_EQ(stoppedTwo.result, kWalkStop);
   EXPECT_NE(stoppedTwo.resultText.find("C:\\top\\b\\f018.txt\n"), std::string::npos);
   EXPECT_EQ(stoppedTwo.resultText.find("C:\\top\\b\\f024.txt"), std::string::npos);
 }

@@ -10,7 +10,7 @@ namespace {
 constexpr unsigned kCompressed = 0x800;
 
 struct Criterion {
-  int result;
+  bool result;
   SearchRequest request;
 };
 
@@ -23,9 +23,9 @@ Criterion Parse(const char* text) {
   return criterion;
 }
 
-int Passes(const char* text, unsigned attrib) {
+bool Passes(const char* text, unsigned attrib) {
   Criterion criterion = Parse(text);
-  EXPECT_EQ(criterion.result, 1) << text;
+  EXPECT_EQ(criterion.result, true) << text;
   FindData entry;
   entry.SetDetails({attrib, 0, 0});
   return MatchAttributes(criterion.request, entry);
@@ -33,12 +33,12 @@ int Passes(const char* text, unsigned attrib) {
 
 TEST(AttributeCriterion, EveryLetterAddsItsBitInEitherCase) {
   Criterion criterion = Parse("aDhRsN");
-  EXPECT_EQ(criterion.result, 1);
+  EXPECT_EQ(criterion.result, true);
   EXPECT_EQ(criterion.request.attrMask, kAttrAll);
   EXPECT_EQ(criterion.request.attrMode, 0);
   EXPECT_EQ(Parse("R").request.attrMask, static_cast<int>(kAttrReadOnly));
   EXPECT_EQ(Parse("N").request.attrMask, 0);
-  EXPECT_EQ(Parse("").result, 1);
+  EXPECT_EQ(Parse("").result, true);
 }
 
 TEST(AttributeCriterion, OnlyTheFirstCharacterBeforeTheColonSelectsExactMatching) {
@@ -46,7 +46,7 @@ TEST(AttributeCriterion, OnlyTheFirstCharacterBeforeTheColonSelectsExactMatching
     EXPECT_EQ(Parse(text).request.attrMode, 'M') << text;
   }
   Criterion other = Parse("X:R");
-  EXPECT_EQ(other.result, 1);
+  EXPECT_EQ(other.result, true);
   EXPECT_EQ(other.request.attrMode, 0);
   EXPECT_EQ(other.request.attrMask, static_cast<int>(kAttrReadOnly));
   EXPECT_EQ(Parse(":R").request.attrMode, 0);
@@ -54,35 +54,35 @@ TEST(AttributeCriterion, OnlyTheFirstCharacterBeforeTheColonSelectsExactMatching
 
 TEST(AttributeCriterion, RejectsAnyOtherCharacter) {
   for (const char* text : {"AX", "A R", "M:A:R", "M:AX"}) {
-    EXPECT_EQ(Parse(text).result, 0) << text;
+    EXPECT_EQ(Parse(text).result, false) << text;
   }
 }
 
 TEST(AttributeCriterion, ExactModeNeedsExactlyTheMasksBits) {
-  EXPECT_EQ(Passes("M:AR", kAttrArchive | kAttrReadOnly), 1);
-  EXPECT_EQ(Passes("M:AR", kAttrArchive | kAttrReadOnly | kAttrHidden), 0);
-  EXPECT_EQ(Passes("M:AR", kAttrArchive), 0);
-  EXPECT_EQ(Passes("M:A", kAttrArchive | kCompressed), 0);
-  EXPECT_EQ(Passes("M:N", 0), 1);
-  EXPECT_EQ(Passes("M:N", kAttrArchive), 0);
-  EXPECT_EQ(Passes("M:", 0), 1);
+  EXPECT_EQ(Passes("M:AR", kAttrArchive | kAttrReadOnly), true);
+  EXPECT_EQ(Passes("M:AR", kAttrArchive | kAttrReadOnly | kAttrHidden), false);
+  EXPECT_EQ(Passes("M:AR", kAttrArchive), false);
+  EXPECT_EQ(Passes("M:A", kAttrArchive | kCompressed), false);
+  EXPECT_EQ(Passes("M:N", 0), true);
+  EXPECT_EQ(Passes("M:N", kAttrArchive), false);
+  EXPECT_EQ(Passes("M:", 0), true);
 }
 
 TEST(AttributeCriterion, AnyModeNeedsOneOfTheMasksBits) {
-  EXPECT_EQ(Passes("AR", kAttrArchive), 1);
-  EXPECT_EQ(Passes("AR", kAttrReadOnly | kAttrHidden), 1);
-  EXPECT_EQ(Passes("AR", kAttrHidden), 0);
-  EXPECT_EQ(Passes("AR", 0), 0);
-  EXPECT_EQ(Passes("D", kAttrDirectory), 1);
-  EXPECT_EQ(Passes("D", kAttrArchive), 0);
+  EXPECT_EQ(Passes("AR", kAttrArchive), true);
+  EXPECT_EQ(Passes("AR", kAttrReadOnly | kAttrHidden), true);
+  EXPECT_EQ(Passes("AR", kAttrHidden), false);
+  EXPECT_EQ(Passes("AR", 0), false);
+  EXPECT_EQ(Passes("D", kAttrDirectory), true);
+  EXPECT_EQ(Passes("D", kAttrArchive), false);
 }
 
 TEST(AttributeCriterion, EmptyOrFullMaskPassesEveryEntry) {
   for (unsigned attrib : {0u, kAttrArchive, kAttrHidden | kAttrSystem | kCompressed}) {
-    EXPECT_EQ(Passes("N", attrib), 1);
-    EXPECT_EQ(Passes("", attrib), 1);
-    EXPECT_EQ(Passes("ADHRS", attrib), 1);
-    EXPECT_EQ(Passes("M:ADHRS", attrib), 1);
+    EXPECT_EQ(Passes("N", attrib), true);
+    EXPECT_EQ(Passes("", attrib), true);
+    EXPECT_EQ(Passes("ADHRS", attrib), true);
+    EXPECT_EQ(Passes("M:ADHRS", attrib), true);
   }
 }
 

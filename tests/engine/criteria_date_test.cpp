@@ -17,31 +17,31 @@ std::tm Day(int year, int month, int day, int hours = 0, int minutes = 0) {
   return t;
 }
 
-int Parse(const char* text, DateTimeCriterion* record) {
+bool Parse(const char* text, DateTimeCriterion* record) {
   std::string buffer(text);
   return ParseDateCriterion(buffer.data(), record);
 }
 
 TEST(DateCriterion, StoresDayMonthAndYearWithTheOperator) {
   DateTimeCriterion record;
-  ASSERT_EQ(Parse("A01/31/2003", &record), 0);
+  ASSERT_EQ(Parse("A01/31/2003", &record), true);
   EXPECT_EQ(record.dateOp, 'A');
   EXPECT_EQ(record.time.tm_mday, 31);
   EXPECT_EQ(record.time.tm_mon, 0);
   EXPECT_EQ(record.time.tm_year, 103);
-  ASSERT_EQ(Parse(" 12/5/1900", &record), 0);
+  ASSERT_EQ(Parse(" 12/5/1900", &record), true);
   EXPECT_EQ(record.dateOp, '@');
   EXPECT_EQ(record.time.tm_mday, 5);
   EXPECT_EQ(record.time.tm_mon, 11);
   EXPECT_EQ(record.time.tm_year, 0);
-  ASSERT_EQ(Parse("r1/2/2003", &record), 0);
+  ASSERT_EQ(Parse("r1/2/2003", &record), true);
   EXPECT_EQ(record.dateOp, 'R');
 }
 
 TEST(DateCriterion, AcceptsDaysBeyondTheMonthsLength) {
   DateTimeCriterion record;
-  EXPECT_EQ(Parse("@02/29/2003", &record), 0);
-  EXPECT_EQ(Parse("@02/31/2003", &record), 0);
+  EXPECT_EQ(Parse("@02/29/2003", &record), true);
+  EXPECT_EQ(Parse("@02/31/2003", &record), true);
 }
 
 TEST(DateCriterion, RejectsOutOfRangeOrIncompleteDates) {
@@ -49,7 +49,7 @@ TEST(DateCriterion, RejectsOutOfRangeOrIncompleteDates) {
                            "@01/01/1899", "@1/1/03", "@01/2003", "@01012003", "",
                            "@01/01/99999"}) {
     DateTimeCriterion record;
-    EXPECT_EQ(Parse(text, &record), 1) << text;
+    EXPECT_EQ(Parse(text, &record), false) << text;
   }
 }
 
@@ -58,7 +58,7 @@ TEST(DateCriterion, ClearsAnEarlierTimeCriterion) {
   record.timeOp = 'A';
   record.time.tm_hour = 10;
   record.time.tm_min = 30;
-  ASSERT_EQ(Parse("@01/01/2003", &record), 0);
+  ASSERT_EQ(Parse("@01/01/2003", &record), true);
   EXPECT_EQ(record.timeOp, 0);
   EXPECT_EQ(record.time.tm_hour, 0);
   EXPECT_EQ(record.time.tm_min, 0);
@@ -79,15 +79,15 @@ TEST(DateCriterion, RangeMustEndOnALaterDay) {
   std::tm dec31 = Day(2002, 12, 31);
   std::tm feb1 = Day(2003, 2, 1);
   std::tm zero = {};
-  EXPECT_EQ(IsDateRangeValid(&jan1, &jan31), 1);
-  EXPECT_EQ(IsDateRangeValid(&dec31, &jan1), 1);  // the year outranks month and day
-  EXPECT_EQ(IsDateRangeValid(&jan31, &feb1), 1);
-  EXPECT_EQ(IsDateRangeValid(&jan31, &jan1), 0);
-  EXPECT_EQ(IsDateRangeValid(&jan1, &dec31), 0);
-  EXPECT_EQ(IsDateRangeValid(&jan1, &jan1), 0);
-  EXPECT_EQ(IsDateRangeValid(&jan1, &zero), 0);  // no upper bound parsed
-  EXPECT_EQ(IsDateRangeValid(&jan1, nullptr), 0);
-  EXPECT_EQ(IsDateRangeValid(nullptr, &jan1), 0);
+  EXPECT_EQ(IsDateRangeValid(&jan1, &jan31), true);
+  EXPECT_EQ(IsDateRangeValid(&dec31, &jan1), true);  // the year outranks month and day
+  EXPECT_EQ(IsDateRangeValid(&jan31, &feb1), true);
+  EXPECT_EQ(IsDateRangeValid(&jan31, &jan1), false);
+  EXPECT_EQ(IsDateRangeValid(&jan1, &dec31), false);
+  EXPECT_EQ(IsDateRangeValid(&jan1, &jan1), false);
+  EXPECT_EQ(IsDateRangeValid(&jan1, &zero), false);  // no upper bound parsed
+  EXPECT_EQ(IsDateRangeValid(&jan1, nullptr), false);
+  EXPECT_EQ(IsDateRangeValid(nullptr, &jan1), false);
 }
 
 TEST(DateCriterion, AfterAndBeforeExcludeTheBoundsOwnDay) {
@@ -95,12 +95,12 @@ TEST(DateCriterion, AfterAndBeforeExcludeTheBoundsOwnDay) {
   std::tm nextDayEarly = Day(2003, 2, 1, 0, 1);
   std::tm sameDayLate = Day(2003, 1, 31, 23, 59);
   std::tm dayBefore = Day(2003, 1, 30, 23, 59);
-  EXPECT_EQ(MatchDate(&nextDayEarly, &bound, nullptr, 'A'), 1);
-  EXPECT_EQ(MatchDate(&sameDayLate, &bound, nullptr, 'A'), 0);
-  EXPECT_EQ(MatchDate(&dayBefore, &bound, nullptr, 'B'), 1);
-  EXPECT_EQ(MatchDate(&sameDayLate, &bound, nullptr, 'B'), 0);
-  EXPECT_EQ(MatchDate(&sameDayLate, &bound, nullptr, '@'), 1);
-  EXPECT_EQ(MatchDate(&nextDayEarly, &bound, nullptr, '@'), 0);
+  EXPECT_EQ(MatchDate(&nextDayEarly, &bound, nullptr, 'A'), true);
+  EXPECT_EQ(MatchDate(&sameDayLate, &bound, nullptr, 'A'), false);
+  EXPECT_EQ(MatchDate(&dayBefore, &bound, nullptr, 'B'), true);
+  EXPECT_EQ(MatchDate(&sameDayLate, &bound, nullptr, 'B'), false);
+  EXPECT_EQ(MatchDate(&sameDayLate, &bound, nullptr, '@'), true);
+  EXPECT_EQ(MatchDate(&nextDayEarly, &bound, nullptr, '@'), false);
 }
 
 TEST(DateCriterion, ComparesYearBeforeMonthBeforeDay) {
@@ -108,28 +108,28 @@ TEST(DateCriterion, ComparesYearBeforeMonthBeforeDay) {
   std::tm laterYearEarlierMonth = Day(2004, 1, 1);
   std::tm laterMonthEarlierDay = Day(2003, 7, 1);
   std::tm earlierYearLaterMonth = Day(2002, 12, 31);
-  EXPECT_EQ(MatchDate(&laterYearEarlierMonth, &bound, nullptr, 'A'), 1);
-  EXPECT_EQ(MatchDate(&laterMonthEarlierDay, &bound, nullptr, 'A'), 1);
-  EXPECT_EQ(MatchDate(&earlierYearLaterMonth, &bound, nullptr, 'B'), 1);
+  EXPECT_EQ(MatchDate(&laterYearEarlierMonth, &bound, nullptr, 'A'), true);
+  EXPECT_EQ(MatchDate(&laterMonthEarlierDay, &bound, nullptr, 'A'), true);
+  EXPECT_EQ(MatchDate(&earlierYearLaterMonth, &bound, nullptr, 'B'), true);
 }
 
 TEST(DateCriterion, RangeIncludesBothDays) {
   std::tm lower = Day(2003, 1, 1);
   std::tm upper = Day(2003, 1, 31);
   for (std::tm inside : {Day(2003, 1, 1, 0, 0), Day(2003, 1, 15), Day(2003, 1, 31, 23, 59)}) {
-    EXPECT_EQ(MatchDate(&inside, &lower, &upper, 'R'), 1);
+    EXPECT_EQ(MatchDate(&inside, &lower, &upper, 'R'), true);
   }
   for (std::tm outside : {Day(2002, 12, 31, 23, 59), Day(2003, 2, 1)}) {
-    EXPECT_EQ(MatchDate(&outside, &lower, &upper, 'R'), 0);
+    EXPECT_EQ(MatchDate(&outside, &lower, &upper, 'R'), false);
   }
 }
 
 TEST(DateCriterion, FailsWithoutItsInputsOrWithAnUnknownOperator) {
   std::tm t = Day(2003, 1, 1);
-  EXPECT_EQ(MatchDate(nullptr, &t, &t, '@'), 0);
-  EXPECT_EQ(MatchDate(&t, nullptr, &t, '@'), 0);
-  EXPECT_EQ(MatchDate(&t, &t, nullptr, 'R'), 0);
-  EXPECT_EQ(MatchDate(&t, &t, &t, 'X'), 0);
+  EXPECT_EQ(MatchDate(nullptr, &t, &t, '@'), false);
+  EXPECT_EQ(MatchDate(&t, nullptr, &t, '@'), false);
+  EXPECT_EQ(MatchDate(&t, &t, nullptr, 'R'), false);
+  EXPECT_EQ(MatchDate(&t, &t, &t, 'X'), false);
 }
 
 }  // namespace

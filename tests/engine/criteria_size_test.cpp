@@ -9,7 +9,7 @@ namespace zaltor {
 namespace {
 
 struct ParsedSize {
-  int result;
+  bool result;
   std::uint64_t value;
   std::int32_t code;
 };
@@ -22,10 +22,10 @@ ParsedSize Parse(const char* text, std::int32_t code = 0) {
   return parsed;
 }
 
-int Passes(const char* criterion, std::uint64_t size, const char* upper = nullptr) {
+bool Passes(const char* criterion, std::uint64_t size, const char* upper = nullptr) {
   SearchRequest request;
   ParsedSize from = Parse(criterion);
-  EXPECT_EQ(from.result, 1) << criterion;
+  EXPECT_EQ(from.result, true) << criterion;
   request.sizeFrom = from.value;
   request.sizeFromOp = from.code;
   if (upper != nullptr) {
@@ -49,7 +49,7 @@ TEST(SizeCriterion, ReadsEveryKeywordInEitherCase) {
 
 TEST(SizeCriterion, UnknownKeywordLeavesTheCodeAsItWas) {
   ParsedSize unknown = Parse("X:5");
-  EXPECT_EQ(unknown.result, 1);
+  EXPECT_EQ(unknown.result, true);
   EXPECT_EQ(unknown.code, 0);
   EXPECT_EQ(unknown.value, 5u);
   EXPECT_EQ(Parse("GEE:5", kSizeLess).code, kSizeLess);
@@ -67,53 +67,53 @@ TEST(SizeCriterion, ReadsTheValueAfterAColonAsAtolDoes) {
 
 TEST(SizeCriterion, PlainNumberMeansEqualAndMustBeAllDigits) {
   ParsedSize plain = Parse("1024");
-  EXPECT_EQ(plain.result, 1);
+  EXPECT_EQ(plain.result, true);
   EXPECT_EQ(plain.code, kSizeEqual);
   EXPECT_EQ(plain.value, 1024u);
   ParsedSize empty = Parse("");
-  EXPECT_EQ(empty.result, 1);
+  EXPECT_EQ(empty.result, true);
   EXPECT_EQ(empty.code, kSizeEqual);
   EXPECT_EQ(empty.value, 0u);
   for (const char* text : {"1k", " 1024", "-5", "+5", "10 24"}) {
-    EXPECT_EQ(Parse(text).result, 0) << text;
+    EXPECT_EQ(Parse(text).result, false) << text;
   }
 }
 
 TEST(SizeCriterion, SizesAreSixtyFourBit) {
   EXPECT_EQ(Parse("6000000000").value, 6000000000u);
   EXPECT_EQ(Parse("18446744073709551617").value, 1u);  // accumulated modulo 2^64
-  EXPECT_EQ(Passes("G:4294967296", 5368709120u), 1);
-  EXPECT_EQ(Passes("G:4294967296", 4294967296u), 0);
-  EXPECT_EQ(Passes("4294967297", 1), 0);
+  EXPECT_EQ(Passes("G:4294967296", 5368709120u), true);
+  EXPECT_EQ(Passes("G:4294967296", 4294967296u), false);
+  EXPECT_EQ(Passes("4294967297", 1), false);
 }
 
 TEST(SizeCriterion, ComparesBySizeCode) {
-  EXPECT_EQ(Passes("GE:1024", 1024), 1);
-  EXPECT_EQ(Passes("GE:1024", 1023), 0);
-  EXPECT_EQ(Passes("G:1024", 1024), 0);
-  EXPECT_EQ(Passes("G:1024", 1025), 1);
-  EXPECT_EQ(Passes("L:1024", 1023), 1);
-  EXPECT_EQ(Passes("L:1024", 1024), 0);
-  EXPECT_EQ(Passes("LE:1024", 1024), 1);
-  EXPECT_EQ(Passes("LE:1024", 1025), 0);
-  EXPECT_EQ(Passes("1024", 1024), 1);
-  EXPECT_EQ(Passes("1024", 1025), 0);
+  EXPECT_EQ(Passes("GE:1024", 1024), true);
+  EXPECT_EQ(Passes("GE:1024", 1023), false);
+  EXPECT_EQ(Passes("G:1024", 1024), false);
+  EXPECT_EQ(Passes("G:1024", 1025), true);
+  EXPECT_EQ(Passes("L:1024", 1023), true);
+  EXPECT_EQ(Passes("L:1024", 1024), false);
+  EXPECT_EQ(Passes("LE:1024", 1024), true);
+  EXPECT_EQ(Passes("LE:1024", 1025), false);
+  EXPECT_EQ(Passes("1024", 1024), true);
+  EXPECT_EQ(Passes("1024", 1025), false);
 }
 
 TEST(SizeCriterion, RangeIncludesBothEnds) {
-  EXPECT_EQ(Passes("R:100", 100, "200"), 1);
-  EXPECT_EQ(Passes("R:100", 200, "200"), 1);
-  EXPECT_EQ(Passes("R:100", 99, "200"), 0);
-  EXPECT_EQ(Passes("R:100", 201, "200"), 0);
+  EXPECT_EQ(Passes("R:100", 100, "200"), true);
+  EXPECT_EQ(Passes("R:100", 200, "200"), true);
+  EXPECT_EQ(Passes("R:100", 99, "200"), false);
+  EXPECT_EQ(Passes("R:100", 201, "200"), false);
 }
 
 TEST(SizeCriterion, NoOrUnknownCodePassesEveryEntry) {
-  EXPECT_EQ(Passes("X:5", 12345), 1);
+  EXPECT_EQ(Passes("X:5", 12345), true);
   SearchRequest request;
   request.sizeFromOp = 9;
   FindData entry;
   entry.SetDetails({kAttrArchive, 3, 0});
-  EXPECT_EQ(MatchSize(request, entry), 1);
+  EXPECT_EQ(MatchSize(request, entry), true);
 }
 
 }  // namespace

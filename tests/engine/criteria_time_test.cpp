@@ -8,7 +8,7 @@ namespace zaltor {
 namespace {
 
 struct ParsedTime {
-  int result;
+  bool result;
   DateTimeCriterion record;
 };
 
@@ -32,7 +32,7 @@ TEST(TimeCriterion, ReadsTheOperatorLetterOrDefaultsToAt) {
   EXPECT_EQ(Parse("a10:00").record.timeOp, 'A');
   EXPECT_EQ(Parse("  b10:00").record.timeOp, 'B');
   ParsedTime plain = Parse("10:00");
-  EXPECT_EQ(plain.result, 0);
+  EXPECT_EQ(plain.result, true);
   EXPECT_EQ(plain.record.timeOp, '@');
   EXPECT_EQ(plain.record.time.tm_hour, 10);
 }
@@ -52,7 +52,7 @@ TEST(TimeCriterion, ConvertsTwelveHourTimes) {
   };
   for (const Case& c : cases) {
     ParsedTime parsed = Parse(c.text);
-    EXPECT_EQ(parsed.result, 0) << c.text;
+    EXPECT_EQ(parsed.result, true) << c.text;
     EXPECT_EQ(parsed.record.time.tm_hour, c.hours) << c.text;
     EXPECT_EQ(parsed.record.time.tm_min, c.minutes) << c.text;
     EXPECT_EQ(parsed.record.time.tm_sec, 0) << c.text;
@@ -62,13 +62,13 @@ TEST(TimeCriterion, ConvertsTwelveHourTimes) {
 TEST(TimeCriterion, RejectsMalformedTimes) {
   for (const char* text : {"25:00", "24:00", "10:60", "13:00p", "0:30a", "10:00:00",
                            "1000", "", "-1:00"}) {
-    EXPECT_EQ(Parse(text).result, 1) << text;
+    EXPECT_EQ(Parse(text).result, false) << text;
   }
 }
 
 TEST(TimeCriterion, HoursAndMinutesAreSixteenBitQuantities) {
   ParsedTime parsed = Parse("65546:65537");
-  EXPECT_EQ(parsed.result, 0);
+  EXPECT_EQ(parsed.result, true);
   EXPECT_EQ(parsed.record.time.tm_hour, 10);
   EXPECT_EQ(parsed.record.time.tm_min, 1);
 }
@@ -85,7 +85,7 @@ TEST(TimeCriterion, LeavesTheTextAndTheDateAsTheyWere) {
   record.time.tm_mday = 31;
   record.time.tm_year = 103;
   std::string buffer("B9:15");
-  ASSERT_EQ(ParseTimeCriterion(buffer.data(), &record), 0);
+  ASSERT_EQ(ParseTimeCriterion(buffer.data(), &record), true);
   EXPECT_EQ(record.dateOp, 'A');
   EXPECT_EQ(record.time.tm_mday, 31);
   EXPECT_EQ(record.time.tm_year, 103);
@@ -97,14 +97,14 @@ TEST(TimeCriterion, RangeMustEndStrictlyAfterItsStart) {
   std::tm midnight = At(0, 0);
   std::tm tenPastTen = At(10, 10);
   std::tm nine = At(9, 0);
-  EXPECT_EQ(IsTimeRangeValid(&ten, &noon), 1);
-  EXPECT_EQ(IsTimeRangeValid(&ten, &tenPastTen), 1);
-  EXPECT_EQ(IsTimeRangeValid(&ten, &ten), 0);
-  EXPECT_EQ(IsTimeRangeValid(&ten, &midnight), 0);  // "R10:00-12:00": 12:00 is 00:00
-  EXPECT_EQ(IsTimeRangeValid(&noon, &nine), 0);
-  EXPECT_EQ(IsTimeRangeValid(&tenPastTen, &ten), 0);
-  EXPECT_EQ(IsTimeRangeValid(&ten, nullptr), 0);
-  EXPECT_EQ(IsTimeRangeValid(nullptr, &noon), 0);
+  EXPECT_EQ(IsTimeRangeValid(&ten, &noon), true);
+  EXPECT_EQ(IsTimeRangeValid(&ten, &tenPastTen), true);
+  EXPECT_EQ(IsTimeRangeValid(&ten, &ten), false);
+  EXPECT_EQ(IsTimeRangeValid(&ten, &midnight), false);  // "R10:00-12:00": 12:00 is 00:00
+  EXPECT_EQ(IsTimeRangeValid(&noon, &nine), false);
+  EXPECT_EQ(IsTimeRangeValid(&tenPastTen, &ten), false);
+  EXPECT_EQ(IsTimeRangeValid(&ten, nullptr), false);
+  EXPECT_EQ(IsTimeRangeValid(nullptr, &noon), false);
 }
 
 TEST(TimeCriterion, MatchesTheMinuteAndIgnoresSeconds) {
@@ -113,23 +113,23 @@ TEST(TimeCriterion, MatchesTheMinuteAndIgnoresSeconds) {
   std::tm before = At(14, 14, 59);
   std::tm after = At(14, 16);
   std::tm laterHour = At(15, 0);
-  EXPECT_EQ(MatchTimeOfDay(&same, &bound, nullptr, '@'), 1);
-  EXPECT_EQ(MatchTimeOfDay(&after, &bound, nullptr, '@'), 0);
-  EXPECT_EQ(MatchTimeOfDay(&after, &bound, nullptr, 'A'), 1);
-  EXPECT_EQ(MatchTimeOfDay(&laterHour, &bound, nullptr, 'A'), 1);
-  EXPECT_EQ(MatchTimeOfDay(&same, &bound, nullptr, 'A'), 0);
-  EXPECT_EQ(MatchTimeOfDay(&before, &bound, nullptr, 'B'), 1);
-  EXPECT_EQ(MatchTimeOfDay(&same, &bound, nullptr, 'B'), 0);
+  EXPECT_EQ(MatchTimeOfDay(&same, &bound, nullptr, '@'), true);
+  EXPECT_EQ(MatchTimeOfDay(&after, &bound, nullptr, '@'), false);
+  EXPECT_EQ(MatchTimeOfDay(&after, &bound, nullptr, 'A'), true);
+  EXPECT_EQ(MatchTimeOfDay(&laterHour, &bound, nullptr, 'A'), true);
+  EXPECT_EQ(MatchTimeOfDay(&same, &bound, nullptr, 'A'), false);
+  EXPECT_EQ(MatchTimeOfDay(&before, &bound, nullptr, 'B'), true);
+  EXPECT_EQ(MatchTimeOfDay(&same, &bound, nullptr, 'B'), false);
 }
 
 TEST(TimeCriterion, RangeIncludesBothEnds) {
   std::tm lower = At(10, 0);
   std::tm upper = At(12, 0);
   for (std::tm inside : {At(10, 0), At(11, 30), At(12, 0, 59)}) {
-    EXPECT_EQ(MatchTimeOfDay(&inside, &lower, &upper, 'R'), 1);
+    EXPECT_EQ(MatchTimeOfDay(&inside, &lower, &upper, 'R'), true);
   }
   for (std::tm outside : {At(9, 59, 59), At(12, 1)}) {
-    EXPECT_EQ(MatchTimeOfDay(&outside, &lower, &upper, 'R'), 0);
+    EXPECT_EQ(MatchTimeOfDay(&outside, &lower, &upper, 'R'), false);
   }
 }
 
@@ -139,16 +139,16 @@ TEST(TimeCriterion, IgnoresTheDayOfTheEntry) {
   entry.tm_year = 120;
   entry.tm_mon = 6;
   entry.tm_mday = 4;
-  EXPECT_EQ(MatchTimeOfDay(&entry, &bound, nullptr, '@'), 1);
+  EXPECT_EQ(MatchTimeOfDay(&entry, &bound, nullptr, '@'), true);
 }
 
 TEST(TimeCriterion, FailsWithoutItsInputsOrWithAnUnknownOperator) {
   std::tm t = At(10, 0);
-  EXPECT_EQ(MatchTimeOfDay(nullptr, &t, &t, '@'), 0);
-  EXPECT_EQ(MatchTimeOfDay(&t, nullptr, &t, '@'), 0);
-  EXPECT_EQ(MatchTimeOfDay(&t, &t, nullptr, 'R'), 0);
-  EXPECT_EQ(MatchTimeOfDay(&t, &t, &t, 0), 0);
-  EXPECT_EQ(MatchTimeOfDay(&t, &t, &t, 'a'), 0);
+  EXPECT_EQ(MatchTimeOfDay(nullptr, &t, &t, '@'), false);
+  EXPECT_EQ(MatchTimeOfDay(&t, nullptr, &t, '@'), false);
+  EXPECT_EQ(MatchTimeOfDay(&t, &t, nullptr, 'R'), false);
+  EXPECT_EQ(MatchTimeOfDay(&t, &t, &t, 0), false);
+  EXPECT_EQ(MatchTimeOfDay(&t, &t, &t, 'a'), false);
 }
 
 }  // namespace

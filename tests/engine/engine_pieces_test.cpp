@@ -67,11 +67,11 @@ TEST(FormatEntryTimeTest, WritesTwelveHourTimesWithAOrP) {
   for (const Case& c : cases) {
     char date[kDateText];
     char clock[kTimeText];
-    EXPECT_EQ(FormatEntryTime(engine, c.time, date, clock), 0);
+    EXPECT_EQ(FormatEntryTime(engine, c.time, date, clock), true);
     EXPECT_STREQ(date, c.date);
     EXPECT_STREQ(clock, c.clock);
   }
-  EXPECT_EQ(FormatEntryTime(engine, 0, nullptr, nullptr), 1);
+  EXPECT_EQ(FormatEntryTime(engine, 0, nullptr, nullptr), false);
 }
 
 TEST(ListEntryTest, ListsSizesBeyondFourGigabytesAndQuotesNamesWithBlanks) {
@@ -91,7 +91,7 @@ TEST(ListEntryTest, ListsSizesBeyondFourGigabytesAndQuotesNamesWithBlanks) {
             "---------- ------ ------------    ---------\n"
             "01/05/2003 02:07p 3000000000      \"disk image.bin\"\n"
             "01/05/2003 02:07p 5000000000      b.bin\n");
-  EXPECT_EQ(ListEntry(engine, "C:\\big", nullptr), 1);
+  EXPECT_EQ(ListEntry(engine, "C:\\big", nullptr), false);
   std::fclose(engine.request.resultFile);
 }
 
@@ -129,12 +129,12 @@ TEST(EnterDirectoryTest, ChecksTheDriveBeforeTheDirectory) {
   SearchHarness h;
   SearchEngine engine(*h.fs);
   h.tree.Dir("data");
-  EXPECT_EQ(EnterDirectory(engine, "q:\\data"), 2);
+  EXPECT_EQ(EnterDirectory(engine, "q:\\data"), kWalkStop);
   ASSERT_EQ(h.frontEnd.boxes.size(), 1u);
   EXPECT_EQ(h.frontEnd.boxes[0].text, "Invalid drive 'q:' specified in file pattern! Search stopped!\n");
-  EXPECT_EQ(EnterDirectory(engine, "C:\\data"), 1);
-  EXPECT_EQ(h.fs->ChDrive(15), 0);
-  EXPECT_EQ(EnterDirectory(engine, "\\"), 1);
+  EXPECT_EQ(EnterDirectory(engine, "C:\\data"), kWalkDone);
+  EXPECT_EQ(h.fs->ChDrive(15), kFsOk);
+  EXPECT_EQ(EnterDirectory(engine, "\\"), kWalkDone);
   char cwd[kMaxPath];
   EXPECT_STREQ(h.fs->GetCwd(cwd, sizeof cwd), "O:\\");
 }

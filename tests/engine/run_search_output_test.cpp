@@ -13,7 +13,7 @@ TEST(SearchOutput, PathLinesQuoteWhereABlankIsAndGoIntoBothFiles) {
   h.tree.File("My Docs/a.txt", "x");
   h.tree.File("docs/a.txt", "x");
   SearchOutcome o = h.Run({"/fp", "C:\\*.txt", "/r"});
-  EXPECT_EQ(o.result, 1);
+  EXPECT_EQ(o.result, kWalkDone);
   EXPECT_EQ(o.files, 2u);
   EXPECT_EQ(o.dirs, 3u);
   EXPECT_EQ(o.batchText, BatchHeader() +
@@ -90,7 +90,7 @@ TEST(SearchOutput, DirectoryCommandsRunDeepestFirstAndSkipTheRoot) {
   h.tree.Dir("b");
   h.tree.Dir("old stuff");
   SearchOutcome o = h.Run({"/fp", "C:\\*.none", "/r", "/dcmd", "rmdir;echo %f!"});
-  EXPECT_EQ(o.result, 1);
+  EXPECT_EQ(o.result, kWalkDone);
   EXPECT_EQ(o.batchText, BatchHeader() +
                              "REM rmdir C:\\a\\a1\n"
                              "REM echo C:\\a\\a1!\n"
@@ -137,7 +137,7 @@ TEST(SearchOutput, EnvironmentLinesFollowTheBatchHeaderAndOnlyTheLastEnvCounts) 
   SearchHarness h;
   SearchOutcome o = h.Run({"/fp", "C:\\*.none", "/env", "IGNORED=1", "/env",
                            "PATH=%PATH%;C:\\bin+TEMP=C:\\tmp"});
-  EXPECT_EQ(o.result, 1);
+  EXPECT_EQ(o.result, kWalkDone);
   EXPECT_EQ(o.batchText, BatchHeader() + "SET PATH=%PATH%;C:\\bin\nSET TEMP=C:\\tmp\n\n");
 
   SearchOutcome trailingPlus = h.Run({"/fp", "C:\\*.none", "/env", "A=1+"});
@@ -158,10 +158,10 @@ TEST(SearchOutput, RejectedAssignmentsEndTheRunWithTheirMessages) {
   for (const Case& c : cases) {
     SearchHarness h;
     SearchOutcome o = h.Run({"/fp", "C:\\*.none", "/env", c.value});
-    EXPECT_EQ(o.result, 2) << c.value;
+    EXPECT_EQ(o.result, kWalkStop) << c.value;
     ASSERT_EQ(h.frontEnd.boxes.size(), 1u) << c.value;
     EXPECT_EQ(h.frontEnd.boxes[0].text, c.message);
-    EXPECT_EQ(h.frontEnd.boxes[0].style, 16u);
+    EXPECT_EQ(h.frontEnd.boxes[0].style, kStyleError);
     EXPECT_EQ(o.batchText, BatchHeader() + c.linesKept) << c.value;
     EXPECT_EQ(o.resultText, ResultHeader() + Totals(0, 0)) << c.value;
   }
@@ -221,7 +221,7 @@ TEST(SearchOutputSafety, NamesThatCannotBeWrittenAreReportedAndSkipped) {
   h.tree.File("top/quo\"te.txt");
   h.tree.File("top/sub\rdir/inner.txt");
   SearchOutcome o = h.Run({"/fp", "C:\\top\\*.txt", "/r"});
-  EXPECT_EQ(o.result, 1);
+  EXPECT_EQ(o.result, kWalkDone);
   EXPECT_EQ(o.batchText, BatchHeader() + "cd C:\\top\nC:\\top\\ok.txt\n");
   const std::string skipped =
       "Error:An entry of \"C:\\top\" has a name that cannot be written safely; it is skipped.\n";
@@ -237,7 +237,7 @@ TEST(SearchOutputSafety, ADirectoryPathOverTheLimitIsReportedAndNotEntered) {
   for (int i = 0; i < 30; ++i) deep += "/directory" + std::to_string(i);
   h.tree.File(deep.substr(1) + "/x.txt");
   SearchOutcome o = h.Run({"/fp", "C:\\*.txt", "/r"});
-  EXPECT_EQ(o.result, 1);
+  EXPECT_EQ(o.result, kWalkDone);
   EXPECT_NE(o.resultText.find("is too long to be searched.\n"), std::string::npos);
   EXPECT_EQ(o.files, 0u);
 }

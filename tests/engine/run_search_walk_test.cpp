@@ -58,7 +58,7 @@ TEST(SearchWalk, AllDrivesWalksCFirstThenEveryOtherDriveInLetterOrder) {
   SearchHarness h("D=" + d.root());
   h.tree.File("c.log", "x");
   SearchOutcome o = h.Run({"/fp", "*.log"});
-  EXPECT_EQ(o.result, 1);
+  EXPECT_EQ(o.result, kWalkDone);
   EXPECT_EQ(o.resultText, ResultHeader() + "C:\\\\c.log\nD:\\\\found.log\n" + Totals(2, 3));
   const std::string cDone = "Search completed on drive 'C:'.  Continue to next drive...";
   auto& texts = h.frontEnd.statusTexts;
@@ -80,14 +80,14 @@ TEST(SearchWalk, ADirectoryThatCannotBeEnteredIsAskedAbout) {
   SearchOutcome goOn = h.Run({"/fp", "C:\\top\\*.txt", "/r"});
   ASSERT_EQ(h.frontEnd.boxes.size(), 1u);
   EXPECT_EQ(h.frontEnd.boxes[0].text, "Cannot change to directory 'C:\\top\\locked'!\nContinue?");
-  EXPECT_EQ(h.frontEnd.boxes[0].style, 20u);
-  EXPECT_EQ(goOn.result, 6);
+  EXPECT_EQ(h.frontEnd.boxes[0].style, kStyleErrorQuestion);
+  EXPECT_EQ(goOn.result, kWalkSkipped);
   EXPECT_EQ(goOn.resultText, ResultHeader() + "C:\\top\\open\\y.txt\n" + Totals(1, 3));
 
   h.frontEnd.boxes.clear();
   h.frontEnd.answers = {kIdNo};
   SearchOutcome stop = h.Run({"/fp", "C:\\top\\*.txt", "/r"});
-  EXPECT_EQ(stop.result, 2);
+  EXPECT_EQ(stop.result, kWalkStop);
   EXPECT_EQ(stop.resultText, ResultHeader() + "C:\\top\\open\\y.txt\n" + Totals(1, 0));
 }
 
@@ -97,7 +97,7 @@ TEST(SearchWalk, AFailedDirectoryBeforeTheLastStillCompletesTheWalk) {
   h.tree.Dir("top/b");
   h.fs->failChDir = [](const char* path) { return std::string(path) == "C:\\top\\b"; };
   SearchOutcome o = h.Run({"/fp", "C:\\top\\*.txt", "/r"});
-  EXPECT_EQ(o.result, 1);
+  EXPECT_EQ(o.result, kWalkDone);
 }
 
 TEST(SearchWalk, StopDuringTheWalkEndsWithTheCountsSoFar) {
@@ -108,7 +108,7 @@ TEST(SearchWalk, StopDuringTheWalkEndsWithTheCountsSoFar) {
     if (text == "Searching directory \"C:\\top\\a\"...") SetRunning(0);
   };
   SearchOutcome o = h.Run({"/fp", "C:\\top\\*.txt", "/r"});
-  EXPECT_EQ(o.result, 2);
+  EXPECT_EQ(o.result, kWalkStop);
   EXPECT_EQ(o.resultText, ResultHeader() + "C:\\top\\b\\2.txt\n" + Totals(1, 0));
   EXPECT_EQ(o.files, 1u);
   EXPECT_EQ(o.dirs, 0u);
@@ -142,10 +142,10 @@ TEST(SearchWalk, StepExecutionWithoutABatchFileAsksBeforeEachMatch) {
   h.tree.File("top/sub/c.txt");
   h.frontEnd.answers = {kIdNo, kIdYes, kIdNo};
   SearchOutcome o = h.RunRaw({"/fp", "C:\\top\\*.txt", "/r", "/se", "/of", "O:\\result.txt"});
-  EXPECT_EQ(o.result, 1);
+  EXPECT_EQ(o.result, kWalkDone);
   ASSERT_EQ(h.frontEnd.boxes.size(), 3u);
   EXPECT_EQ(h.frontEnd.boxes[0].text, "Stop searching for file(s)?");
-  EXPECT_EQ(h.frontEnd.boxes[0].style, 36u);
+  EXPECT_EQ(h.frontEnd.boxes[0].style, kStyleStopQuestion);
   EXPECT_EQ(o.resultText, ResultHeader() + "C:\\top\\a.txt\nC:\\top\\sub\\c.txt\n" + Totals(2, 2));
 }
 
@@ -154,7 +154,7 @@ TEST(SearchWalk, StopQuestionInTheDirectoryPassEndsTheWalk) {
   h.tree.Dir("top/a");
   h.frontEnd.answers = {kIdYes};
   SearchOutcome o = h.RunRaw({"/fp", "C:\\top\\*.txt", "/r", "/se", "/dcmd", "list", "/of", "O:\\result.txt"});
-  EXPECT_EQ(o.result, 2);
+  EXPECT_EQ(o.result, kWalkStop);
   EXPECT_EQ(o.resultText, ResultHeader() + Totals(0, 2));
 }
 
@@ -181,7 +181,7 @@ TEST(SearchOptions, RejectedValuesReportTheFieldAndFocusIt) {
     std::vector<std::string> options = c.options;
     options.insert(options.begin(), {"/of", "O:\\result.txt", "/fp", "C:\\*.txt"});
     SearchOutcome o = h.RunRaw(options);
-    EXPECT_EQ(o.result, 2) << c.message;
+    EXPECT_EQ(o.result, kWalkStop) << c.message;
     ASSERT_EQ(h.frontEnd.boxes.size(), 1u) << c.message;
     EXPECT_EQ(h.frontEnd.boxes[0].text, c.message);
     EXPECT_EQ(h.frontEnd.focused, std::vector<int>{c.control});
@@ -192,13 +192,13 @@ TEST(SearchOptions, RejectedValuesReportTheFieldAndFocusIt) {
 TEST(SearchOptions, StartDriveAndDirectoryAreChecked) {
   SearchHarness h;
   SearchOutcome noDrive = h.Run({"/fp", "Q:*.txt"});
-  EXPECT_EQ(noDrive.result, 2);
+  EXPECT_EQ(noDrive.result, kWalkStop);
   ASSERT_EQ(h.frontEnd.boxes.size(), 1u);
   EXPECT_EQ(h.frontEnd.boxes[0].text, "Drive 'Q:' does not exist or is inactive/restricted!");
 
   SearchHarness h2;
   SearchOutcome noDir = h2.Run({"/fp", "C:\\missing\\*.txt"});
-  EXPECT_EQ(noDir.result, 2);
+  EXPECT_EQ(noDir.result, kWalkStop);
   ASSERT_EQ(h2.frontEnd.boxes.size(), 1u);
   EXPECT_EQ(h2.frontEnd.boxes[0].text, "Directory specified in file pattern does not exist!");
 }
@@ -207,7 +207,7 @@ TEST(SearchOptions, UnknownOptionsAreReportedAndSkipped) {
   SearchHarness h;
   h.tree.File("a.txt");
   SearchOutcome o = h.Run({"/xyz", "/fp", "C:\\*.txt"});
-  EXPECT_EQ(o.result, 1);
+  EXPECT_EQ(o.result, kWalkDone);
   ASSERT_EQ(h.frontEnd.boxes.size(), 1u);
   EXPECT_EQ(h.frontEnd.boxes[0].text, "Unknown option '/xyz'.\n");
   EXPECT_EQ(o.files, 1u);
@@ -216,7 +216,7 @@ TEST(SearchOptions, UnknownOptionsAreReportedAndSkipped) {
 TEST(SearchOptions, AValueOptionWithoutItsValueEndsTheRunSilently) {
   SearchHarness h;
   SearchOutcome o = h.RunRaw({"/of", "O:\\result.txt", "/fcmd"});
-  EXPECT_EQ(o.result, 2);
+  EXPECT_EQ(o.result, kWalkStop);
   EXPECT_TRUE(h.frontEnd.boxes.empty());
   EXPECT_EQ(o.resultText, Totals(0, 0));
 }
@@ -224,13 +224,13 @@ TEST(SearchOptions, AValueOptionWithoutItsValueEndsTheRunSilently) {
 TEST(SearchOptions, OutputFilesThatCannotBeCreatedAreReported) {
   SearchHarness h;
   SearchOutcome o = h.RunRaw({"/fp", "C:\\*.txt", "/of", "O:\\no\\such\\dir\\r.txt"});
-  EXPECT_EQ(o.result, 2);
+  EXPECT_EQ(o.result, kWalkStop);
   ASSERT_EQ(h.frontEnd.boxes.size(), 1u);
   EXPECT_EQ(h.frontEnd.boxes[0].text, "Cannot create output file 'O:\\no\\such\\dir\\r.txt'.");
 
   SearchHarness h2;
   SearchOutcome batch = h2.RunRaw({"/fp", "C:\\*.txt", "/of", "O:\\result.txt", "/bf", "O:\\none\\b.bat"});
-  EXPECT_EQ(batch.result, 2);
+  EXPECT_EQ(batch.result, kWalkStop);
   ASSERT_EQ(h2.frontEnd.boxes.size(), 1u);
   EXPECT_EQ(h2.frontEnd.boxes[0].text, "Cannot create batch file 'O:\\none\\b.bat'.");
   EXPECT_EQ(batch.resultText, Totals(0, 0));
@@ -240,7 +240,7 @@ TEST(SearchOptions, AFullDiskIsAFailureNotASuccess) {
   SearchHarness h("F=/dev");
   h.tree.File("a.txt");
   SearchOutcome o = h.RunRaw({"/fp", "C:\\*.txt", "/of", "F:\\full"});
-  EXPECT_EQ(o.result, 2);
+  EXPECT_EQ(o.result, kWalkStop);
   ASSERT_EQ(h.frontEnd.boxes.size(), 1u);
   EXPECT_EQ(h.frontEnd.boxes[0].text, "Could not write output file 'F:\\full'.");
 }
@@ -271,7 +271,7 @@ TEST(SearchOptions, HexContentIsDecoded) {
   h.Run({"/fp", "C:\\*.txt", "/sp", "hex=41"});
   EXPECT_EQ(h.engine->request.contentLength, 1);
   SearchOutcome bad = h.Run({"/fp", "C:\\*.txt", "/sp", "HEX=4G"});
-  EXPECT_EQ(bad.result, 2);
+  EXPECT_EQ(bad.result, kWalkStop);
 }
 
 TEST(SearchOptions, BarePatternSearchesAllDrivesFromTheRootOfC) {

@@ -28,8 +28,8 @@ std::vector<std::string> List(FileSystem& fs, const char* pattern) {
   if (handle == kFindFailed) return names;
   do {
     names.push_back(std::string(data.name) + ":" + std::to_string(data.Attributes() & kTypeBits));
-  } while (fs.FindNext(handle, &data) == 0);
-  EXPECT_EQ(fs.FindClose(handle), 0);
+  } while (fs.FindNext(handle, &data) == kFsOk);
+  EXPECT_EQ(fs.FindClose(handle), kFsOk);
   return names;
 }
 

@@ -31,8 +31,8 @@ std::vector<std::string> List(FileSystem& fs, const char* pattern) {
   if (handle == kFindFailed) return names;
   do {
     names.push_back(std::string(data.name) + ":" + std::to_string(data.Attributes()));
-  } while (fs.FindNext(handle, &data) == 0);
-  EXPECT_EQ(fs.FindClose(handle), 0);
+  } while (fs.FindNext(handle, &data) == kFsOk);
+  EXPECT_EQ(fs.FindClose(handle), kFsOk);
   return names;
 }
 
@@ -78,50 +78,50 @@ TEST_F(PosixFileSystemTest, GetCwdFailsWhenTheBufferIsTooSmall) {
 
 TEST_F(PosixFileSystemTest, ChDirKeepsOneDirectoryPerDrive) {
   PosixFileSystem fs(Drives(), c.root());
-  EXPECT_EQ(fs.ChDir("docs"), 0);
+  EXPECT_EQ(fs.ChDir("docs"), kFsOk);
   EXPECT_EQ(Cwd(fs), "C:\\docs");
   // A drive-relative change moves D:'s directory but leaves C: current.
-  EXPECT_EQ(fs.ChDir("D:data"), 0);
+  EXPECT_EQ(fs.ChDir("D:data"), kFsOk);
   EXPECT_EQ(fs.GetDrive(), 4);
   EXPECT_EQ(Cwd(fs), "D:\\data");
-  EXPECT_EQ(fs.ChDrive(3), 0);
+  EXPECT_EQ(fs.ChDrive(3), kFsOk);
   EXPECT_EQ(Cwd(fs), "C:\\docs");
-  EXPECT_EQ(fs.ChDir("sub\\..\\sub"), 0);
+  EXPECT_EQ(fs.ChDir("sub\\..\\sub"), kFsOk);
   EXPECT_EQ(Cwd(fs), "C:\\docs\\sub");
-  EXPECT_EQ(fs.ChDir("\\"), 0);
+  EXPECT_EQ(fs.ChDir("\\"), kFsOk);
   EXPECT_EQ(Cwd(fs), "C:\\");
-  EXPECT_EQ(fs.ChDrive(4), 0);
+  EXPECT_EQ(fs.ChDrive(4), kFsOk);
   EXPECT_EQ(Cwd(fs), "D:\\data");
-  EXPECT_EQ(fs.ChDir("in"), 0);
+  EXPECT_EQ(fs.ChDir("in"), kFsOk);
   EXPECT_EQ(Cwd(fs), "D:\\data\\in");
 }
 
 TEST_F(PosixFileSystemTest, ChDirWithADriveMakesItCurrent) {
   PosixFileSystem fs(Drives(), c.root());
-  EXPECT_EQ(fs.ChDir("d:\\data\\in"), 0);
+  EXPECT_EQ(fs.ChDir("d:\\data\\in"), kFsOk);
   EXPECT_EQ(fs.GetDrive(), 4);
   EXPECT_EQ(Cwd(fs), "D:\\data\\in");
-  EXPECT_EQ(fs.ChDir("C:\\docs"), 0);
+  EXPECT_EQ(fs.ChDir("C:\\docs"), kFsOk);
   EXPECT_EQ(Cwd(fs), "C:\\docs");
 }
 
 TEST_F(PosixFileSystemTest, ChDirRefusesWhatIsNoDirectory) {
   PosixFileSystem fs(Drives(), c.Path("docs"));
-  EXPECT_EQ(fs.ChDir("a.txt"), -1);
-  EXPECT_EQ(fs.ChDir("missing"), -1);
-  EXPECT_EQ(fs.ChDir("E:\\"), -1);
-  EXPECT_EQ(fs.ChDir("s*"), -1);
-  EXPECT_EQ(fs.ChDir(""), -1);
+  EXPECT_EQ(fs.ChDir("a.txt"), kFsFailed);
+  EXPECT_EQ(fs.ChDir("missing"), kFsFailed);
+  EXPECT_EQ(fs.ChDir("E:\\"), kFsFailed);
+  EXPECT_EQ(fs.ChDir("s*"), kFsFailed);
+  EXPECT_EQ(fs.ChDir(""), kFsFailed);
   EXPECT_EQ(Cwd(fs), "C:\\docs");
   EXPECT_EQ(fs.GetDrive(), 3);
 }
 
 TEST_F(PosixFileSystemTest, ChDriveNeedsAMappedExistingDirectory) {
   PosixFileSystem fs(Drives() + ";G=" + c.Path("gone"), c.root());
-  EXPECT_EQ(fs.ChDrive(5), -1);
-  EXPECT_EQ(fs.ChDrive(7), -1);
-  EXPECT_EQ(fs.ChDrive(0), -1);
-  EXPECT_EQ(fs.ChDrive(27), -1);
+  EXPECT_EQ(fs.ChDrive(5), kFsFailed);
+  EXPECT_EQ(fs.ChDrive(7), kFsFailed);
+  EXPECT_EQ(fs.ChDrive(0), kFsFailed);
+  EXPECT_EQ(fs.ChDrive(27), kFsFailed);
   EXPECT_EQ(fs.GetDrive(), 3);
 }
 
@@ -134,14 +134,14 @@ TEST_F(PosixFileSystemTest, PathsStopAt259Characters) {
   PosixFileSystem fs(Drives(), c.root());
   std::string deepest = "C:\\" + one + "\\" + two + "\\" + three;
   ASSERT_EQ(deepest.size(), 259u);
-  EXPECT_EQ(fs.ChDir(deepest.c_str()), 0);
+  EXPECT_EQ(fs.ChDir(deepest.c_str()), kFsOk);
   EXPECT_EQ(Cwd(fs), deepest);
   char small[259];
   EXPECT_EQ(fs.GetCwd(small, sizeof small), nullptr);
-  EXPECT_EQ(fs.ChDir("d"), -1);
+  EXPECT_EQ(fs.ChDir("d"), kFsFailed);
   StatData stat;
-  EXPECT_EQ(fs.Stat("d", &stat), -1);
-  EXPECT_EQ(fs.Stat(".", &stat), 0);
+  EXPECT_EQ(fs.Stat("d", &stat), kFsFailed);
+  EXPECT_EQ(fs.Stat(".", &stat), kFsOk);
 }
 
 TEST_F(PosixFileSystemTest, StatFollowsLinksAndRefusesPatterns) {
@@ -149,24 +149,24 @@ TEST_F(PosixFileSystemTest, StatFollowsLinksAndRefusesPatterns) {
   ASSERT_EQ(symlink("size.bin", c.Path("docs/link").c_str()), 0);
   PosixFileSystem fs(Drives(), c.root());
   StatData stat;
-  ASSERT_EQ(fs.Stat("C:\\docs\\link", &stat), 0);
+  ASSERT_EQ(fs.Stat("C:\\docs\\link", &stat), kFsOk);
   EXPECT_FALSE(stat.isDirectory);
   EXPECT_EQ(stat.size, 1234u);
   EXPECT_EQ(stat.timeWrite, 1000000000);
-  ASSERT_EQ(fs.Stat("docs", &stat), 0);
+  ASSERT_EQ(fs.Stat("docs", &stat), kFsOk);
   EXPECT_TRUE(stat.isDirectory);
-  EXPECT_EQ(fs.Stat("C:\\", &stat), 0);
-  EXPECT_EQ(fs.Stat("C:\\docs\\*.txt", &stat), -1);
-  EXPECT_EQ(fs.Stat("docs\\nothing", &stat), -1);
-  EXPECT_EQ(fs.Stat("Q:\\", &stat), -1);
+  EXPECT_EQ(fs.Stat("C:\\", &stat), kFsOk);
+  EXPECT_EQ(fs.Stat("C:\\docs\\*.txt", &stat), kFsFailed);
+  EXPECT_EQ(fs.Stat("docs\\nothing", &stat), kFsFailed);
+  EXPECT_EQ(fs.Stat("Q:\\", &stat), kFsFailed);
 }
 
 TEST_F(PosixFileSystemTest, MkDirMakesADirectoryOnce) {
   PosixFileSystem fs(Drives(), c.Path("docs"));
-  EXPECT_EQ(fs.MkDir("new"), 0);
+  EXPECT_EQ(fs.MkDir("new"), kFsOk);
   EXPECT_TRUE(c.Exists("docs/new"));
-  EXPECT_EQ(fs.MkDir("new"), -1);
-  EXPECT_EQ(fs.MkDir("Q:\\x"), -1);
+  EXPECT_EQ(fs.MkDir("new"), kFsFailed);
+  EXPECT_EQ(fs.MkDir("Q:\\x"), kFsFailed);
 }
 
 TEST_F(PosixFileSystemTest, EnumerationListsDotsFirstThenNamesInOrder) {
@@ -210,11 +210,11 @@ TEST_F(PosixFileSystemTest, EntryAttributesAndTimes) {
   ASSERT_NE(handle, kFindFailed);
   EXPECT_EQ(data.Size(), 5u);
   EXPECT_EQ(data.WriteTime(), 1000000000);
-  EXPECT_EQ(fs.FindNext(handle, &data), -1);
-  EXPECT_EQ(fs.FindNext(handle, &data), -1);
-  EXPECT_EQ(fs.FindClose(handle), 0);
-  EXPECT_EQ(fs.FindClose(handle), -1);
-  EXPECT_EQ(fs.FindNext(handle, &data), -1);
+  EXPECT_EQ(fs.FindNext(handle, &data), kFsFailed);
+  EXPECT_EQ(fs.FindNext(handle, &data), kFsFailed);
+  EXPECT_EQ(fs.FindClose(handle), kFsOk);
+  EXPECT_EQ(fs.FindClose(handle), kFsFailed);
+  EXPECT_EQ(fs.FindNext(handle, &data), kFsFailed);
 }
 
 TEST_F(PosixFileSystemTest, SizesBeyondFourGibibytesAreKept) {
@@ -227,7 +227,7 @@ TEST_F(PosixFileSystemTest, SizesBeyondFourGibibytesAreKept) {
   EXPECT_EQ(data.Size(), 5ULL << 30);
   fs.FindClose(handle);
   StatData stat;
-  ASSERT_EQ(fs.Stat("big", &stat), 0);
+  ASSERT_EQ(fs.Stat("big", &stat), kFsOk);
   EXPECT_EQ(stat.size, 5ULL << 30);
 }
 
@@ -240,12 +240,12 @@ TEST_F(PosixFileSystemTest, EnumerationsRunSideBySide) {
   ASSERT_NE(first, kFindFailed);
   ASSERT_NE(second, kFindFailed);
   EXPECT_NE(first, second);
-  EXPECT_EQ(fs.FindNext(first, &outer), 0);
+  EXPECT_EQ(fs.FindNext(first, &outer), kFsOk);
   EXPECT_STREQ(outer.name, "..");
-  EXPECT_EQ(fs.FindClose(second), 0);
-  EXPECT_EQ(fs.FindNext(first, &outer), 0);
+  EXPECT_EQ(fs.FindClose(second), kFsOk);
+  EXPECT_EQ(fs.FindNext(first, &outer), kFsOk);
   EXPECT_STREQ(outer.name, "a.txt");
-  EXPECT_EQ(fs.FindClose(first), 0);
+  EXPECT_EQ(fs.FindClose(first), kFsOk);
 }
 
 // The first three bytes of a file opened through fs, or "<refused>".
@@ -254,7 +254,7 @@ std::string Opened(FileSystem& fs, const char* path) {
   if (fd < 0) return "<refused>";
   char buffer[3];
   long got = fs.Read(fd, buffer, sizeof buffer);
-  EXPECT_EQ(fs.Close(fd), 0);
+  EXPECT_EQ(fs.Close(fd), kFsOk);
   return std::string(buffer, got > 0 ? static_cast<std::size_t>(got) : 0);
 }
 
@@ -287,8 +287,8 @@ TEST_F(PosixFileSystemTest, OpenReadReadsRegularFilesOnly) {
   EXPECT_EQ(std::string(buffer, 3), "alp");
   EXPECT_EQ(fs.Read(fd, buffer, sizeof buffer), 2);
   EXPECT_EQ(fs.Read(fd, buffer, sizeof buffer), 0);
-  EXPECT_EQ(fs.Close(fd), 0);
-  EXPECT_EQ(fs.Read(fd, buffer, sizeof buffer), -1);
+  EXPECT_EQ(fs.Close(fd), kFsOk);
+  EXPECT_EQ(fs.Read(fd, buffer, sizeof buffer), kFsFailed);
 }
 
 TEST_F(PosixFileSystemTest, FilesWhoseSizeSaysNothingAreReadToTheirEnd) {
@@ -300,7 +300,7 @@ TEST_F(PosixFileSystemTest, FilesWhoseSizeSaysNothingAreReadToTheirEnd) {
   std::vector<char> buffer(64 * 1024);
   int reads = 0;
   while (fs.Read(fd, buffer.data(), static_cast<unsigned>(buffer.size())) > 0) ++reads;
-  EXPECT_EQ(fs.Close(fd), 0);
+  EXPECT_EQ(fs.Close(fd), kFsOk);
   EXPECT_GT(reads, 1);
 }
 
@@ -321,16 +321,16 @@ TEST_F(PosixFileSystemTest, ListingsOfOneDirectoryAgreeAndChangesShowAfterAChang
   // Entering the directory again, making a directory or writing a file
   // each shows what changed in the tree since.
   c.File("docs/new.txt");
-  ASSERT_EQ(fs.ChDir("C:\\docs"), 0);
+  ASSERT_EQ(fs.ChDir("C:\\docs"), kFsOk);
   EXPECT_EQ(List(fs, "*.txt"), (std::vector<std::string>{"a.txt:32", "b.txt:32", "new.txt:32"}));
-  ASSERT_EQ(fs.MkDir("made"), 0);
+  ASSERT_EQ(fs.MkDir("made"), kFsOk);
   EXPECT_EQ(List(fs, "m*"), (std::vector<std::string>{"made:16"}));
   std::FILE* file = fs.OpenTextForWrite("written.txt");
   ASSERT_NE(file, nullptr);
   std::fclose(file);
   EXPECT_EQ(List(fs, "w*"), (std::vector<std::string>{"written.txt:32"}));
   ASSERT_EQ(unlink(c.Path("docs/written.txt").c_str()), 0);
-  ASSERT_EQ(fs.ChDrive(4), 0);
+  ASSERT_EQ(fs.ChDrive(4), kFsOk);
   EXPECT_TRUE(List(fs, "C:\\docs\\w*").empty());
 
   // A listing of another directory in between leaves each one right.
@@ -340,7 +340,7 @@ TEST_F(PosixFileSystemTest, ListingsOfOneDirectoryAgreeAndChangesShowAfterAChang
 
 TEST_F(PosixFileSystemTest, TextFilesOpenInTheCurrentDirectoryOfTheMoment) {
   PosixFileSystem fs(Drives(), c.root());
-  ASSERT_EQ(fs.ChDir("docs\\sub"), 0);
+  ASSERT_EQ(fs.ChDir("docs\\sub"), kFsOk);
   std::FILE* file = fs.OpenTextForWrite("out.txt");
   ASSERT_NE(file, nullptr);
   std::fputs("line\n", file);

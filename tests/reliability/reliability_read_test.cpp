@@ -30,7 +30,7 @@ TEST(ReliabilityFileChange, AFileRemovedBeforeItIsReadIsNoMatchAndNoError) {
     if (std::strstr(path, "gone.txt") != nullptr) unlink(f.fault.HostFile(path).c_str());
   };
   SearchOutcome o = f.h.Run({"/fp", "C:\\d\\*.txt", "/sp", kPhrase});
-  EXPECT_EQ(o.result, 1);
+  EXPECT_EQ(o.result, kWalkDone);
   EXPECT_EQ(o.files, 1u);
   EXPECT_EQ(o.resultText, ResultHeader() + "C:\\d\\kept.txt\n" + Totals(1, 1));
   ASSERT_EQ(f.fault.openings.size(), 2u);
@@ -52,7 +52,7 @@ TEST(ReliabilityFileChange, AFileTruncatedBeforeOrWhileItIsReadLosesOnlyWhatWasC
     if (readIndex == 0) truncate(reading.c_str(), kContentReadSize);
   };
   SearchOutcome o = f.h.Run({"/fp", "C:\\d\\*.txt", "/sp", kPhrase});
-  EXPECT_EQ(o.result, 1);
+  EXPECT_EQ(o.result, kWalkDone);
   EXPECT_EQ(o.resultText, ResultHeader() + "C:\\d\\early.txt\n" + Totals(1, 1));
   EXPECT_FALSE(HasErrorLine(o.resultText));
 }
@@ -67,7 +67,7 @@ TEST(ReliabilityFileChange, AFileThatGrowsWhileItIsReadIsReadToItsNewEnd) {
     if (readIndex == kGrowths) Append(host, kPhrase);
   };
   SearchOutcome o = f.h.Run({"/fp", "C:\\d\\*.txt", "/sp", kPhrase});
-  EXPECT_EQ(o.result, 1);
+  EXPECT_EQ(o.result, kWalkDone);
   EXPECT_EQ(o.files, 1u);
   EXPECT_EQ(f.fault.bytesRead,
             static_cast<long>((kGrowths + 1) * kContentReadSize + kPhrase.size()));

@@ -82,7 +82,7 @@ TEST(ReliabilityScale, ATreeFiveThousandDirectoriesDeepIsWalkedToThePathLimit) {
     expected += dir + "\\c\n" + dir + "\\d\n";
   }
   expected += Totals(2 * (kEntered + 1), 2 * kEntered + 1);
-  EXPECT_EQ(o.result, 1);
+  EXPECT_EQ(o.result, kWalkDone);
   EXPECT_EQ(o.resultText, expected);
   // Pending: the "c" beside each directory of the current path.
   EXPECT_LE(mostPending, kEntered + 1);
@@ -128,7 +128,7 @@ TEST(ReliabilityScale, ADirectoryWithTwoHundredThousandEntriesLosesNone) {
     expected += "C:\\wide\\" + std::string(name) + "\\x.txt\n";
   }
   expected += Totals(kFiles + 2 * kDirs, kDirs + 1);
-  EXPECT_EQ(o.result, 1);
+  EXPECT_EQ(o.result, kWalkDone);
   EXPECT_EQ(o.files, static_cast<std::uint32_t>(kFiles + 2 * kDirs));
   EXPECT_TRUE(o.resultText == expected) << "result file differs: " << o.resultText.size() << " bytes, expected "
                                         << expected.size();

@@ -34,7 +34,7 @@ TEST(ReliabilitySpecialFiles, SocketsAndLinksToDevicesOrFifosAreNeverOpenedForCo
   // A FIFO opened for reading would release a writer waiting on it; a read
   // of /dev/zero would never end.
   SearchOutcome o = f.h.Run({"/fp", "C:\\s\\*.*", "/sp", kPhrase, "/r"});
-  EXPECT_EQ(o.result, 1);
+  EXPECT_EQ(o.result, kWalkDone);
   EXPECT_EQ(o.resultText, ResultHeader() + "C:\\s\\plain.txt\n" + Totals(1, 1));
   EXPECT_EQ(inside.Opened(), std::vector<std::string>{"plain.txt"});
   EXPECT_EQ(fifoDir.Opened(), std::vector<std::string>{});
@@ -49,7 +49,7 @@ TEST(ReliabilitySpecialFiles, SocketsAndLinksToDevicesOrFifosAreNeverOpenedForCo
 TEST(ReliabilitySpecialFiles, ADriveMappedOntoDevSearchesNamesAndReadsNothing) {
   FaultHarness f("D=/dev");
   SearchOutcome o = f.h.Run({"/fp", "D:\\*u*.*", "/sp", "x"});
-  EXPECT_EQ(o.result, 1);
+  EXPECT_EQ(o.result, kWalkDone);
   EXPECT_EQ(o.files, 0u);
   EXPECT_FALSE(f.fault.openings.empty());  // /dev/null, /dev/urandom at least
   EXPECT_EQ(f.fault.bytesRead, 0);
@@ -70,7 +70,7 @@ TEST(ReliabilitySpecialFiles, SymbolicLinkLoopsAreListedButNeverWalked) {
   ASSERT_EQ(symlink("ring1", f.h.tree.Path("a/ring2").c_str()), 0);
 
   SearchOutcome names = f.h.Run({"/fp", "C:\\a\\*.*", "/r"});
-  EXPECT_EQ(names.result, 1);
+  EXPECT_EQ(names.result, kWalkDone);
   EXPECT_EQ(names.resultText, ResultHeader() +
                                   "C:\\a\\b\nC:\\a\\ring1\nC:\\a\\ring2\nC:\\a\\self\n"
                                   "C:\\a\\b\\deep.txt\nC:\\a\\b\\top\nC:\\a\\b\\up\n" +

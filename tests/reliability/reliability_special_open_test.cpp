@@ -27,7 +27,7 @@ TEST(ReliabilitySpecialOpen, FifosAndDeviceNodesInTheTreeAreNeverOpened) {
   ASSERT_TRUE(watch.ok());
 
   SearchOutcome o = f.h.Run({"/fp", "C:\\s\\*.txt", "/sp", "needle"});
-  EXPECT_EQ(o.result, 1);
+  EXPECT_EQ(o.result, kWalkDone);
   EXPECT_EQ(o.resultText, ResultHeader() + "C:\\s\\plain.txt\n" + Totals(1, 1));
   EXPECT_EQ(watch.Opened(), std::vector<std::string>{"plain.txt"})
       << (device ? "with a device node" : "without a device node (mknod refused)");

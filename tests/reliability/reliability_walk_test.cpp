@@ -35,7 +35,7 @@ TEST(ReliabilityWalkChange, ADirectoryRemovedOnceTheWalkIsInsideItLosesOnlyItsOw
     if (result == 0 && std::string(path) == "C:\\top\\a") std::filesystem::remove_all(f.h.tree.Path("top/a"));
   };
   SearchOutcome o = f.h.Run(kOptions);
-  EXPECT_EQ(o.result, 1);
+  EXPECT_EQ(o.result, kWalkDone);
   EXPECT_TRUE(f.h.frontEnd.boxes.empty());
   EXPECT_EQ(o.resultText, ResultHeader() + "C:\\top\\c.txt\nC:\\top\\b\\z.txt\n" + Totals(2, 3));
   EXPECT_EQ(o.batchText, BatchHeader() + "cd C:\\top\nC:\\top\\c.txt\ncd C:\\top\\b\nC:\\top\\b\\z.txt\n");
@@ -51,7 +51,7 @@ TEST(ReliabilityWalkChange, ADirectoryRemovedBeforeItsTurnIsAskedAboutAndSkipped
   SearchOutcome o = f.h.Run(kOptions);
   ASSERT_EQ(f.h.frontEnd.boxes.size(), 1u);
   EXPECT_EQ(f.h.frontEnd.boxes[0].text, "Cannot change to directory 'C:\\top\\a\\a1'!\nContinue?");
-  EXPECT_EQ(o.result, 6);
+  EXPECT_EQ(o.result, kWalkSkipped);
   EXPECT_EQ(o.resultText, ResultHeader() +
                               "C:\\top\\c.txt\nC:\\top\\b\\z.txt\nC:\\top\\a\\x.txt\nC:\\top\\a\\a2\\w.txt\n" +
                               Totals(4, 5));
@@ -62,7 +62,7 @@ TEST(ReliabilityWalkChange, ADirectoryRemovedBeforeItsTurnIsAskedAboutAndSkipped
   f.h.frontEnd.answers = {kIdNo};
   SearchOutcome stopped = f.h.Run(kOptions);
   EXPECT_EQ(f.h.frontEnd.boxes.size(), 1u);
-  EXPECT_EQ(stopped.result, 2);
+  EXPECT_EQ(stopped.result, kWalkStop);
   EXPECT_EQ(stopped.resultText, ResultHeader() +
                                     "C:\\top\\c.txt\nC:\\top\\b\\z.txt\nC:\\top\\a\\x.txt\nC:\\top\\a\\a2\\w.txt\n" +
                                     Totals(4, 0));
@@ -83,7 +83,7 @@ TEST(ReliabilityWalkChange, AParentRenamedWhileTheWalkIsBelowItSkipsWhatMovedAnd
   // entered at all.
   ASSERT_EQ(f.h.frontEnd.boxes.size(), 1u);
   EXPECT_EQ(f.h.frontEnd.boxes[0].text, "Cannot change to directory 'C:\\top\\a\\a1'!\nContinue?");
-  EXPECT_EQ(o.result, 6);
+  EXPECT_EQ(o.result, kWalkSkipped);
   EXPECT_EQ(o.resultText, ResultHeader() +
                               "C:\\top\\c.txt\nC:\\top\\d\\v.txt\nC:\\top\\b\\z.txt\nC:\\top\\a\\x.txt\n" +
                               Totals(4, 6));
