@@ -26,7 +26,7 @@ bool SearchApp::InitInstance() {
 
 void SearchApp::OnHelp(unsigned long context) {
   if (!win::WinHelp(helpFilePath, win::kHelpContext, context)) {
-    win::AppMessageBox("Failed to launch help.", win::kMbOk);
+    win::AppMessageBox("Failed to launch help.", kMbOk);
   }
 }
 

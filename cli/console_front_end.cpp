@@ -1,24 +1,16 @@
 #include "cli/console_front_end.h"
 
-#include <cctype>
 #include <cstring>
 #include <string>
 
 #include "engine/text_compare.h"
+#include "engine/text_copy.h"
 
 namespace zaltor {
 
 namespace {
 
-bool IsQuestion(unsigned style) { return (style & 0x0F) == kMbYesNo; }
-
-std::string Trimmed(const char* line) {
-  std::string text = line;
-  while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) text.pop_back();
-  std::size_t start = 0;
-  while (start < text.size() && std::isspace(static_cast<unsigned char>(text[start]))) ++start;
-  return text.substr(start);
-}
+bool IsQuestion(unsigned style) { return (style & kMbButtonMask) == kMbYesNo; }
 
 // The progress line is kept to one terminal row so it can overwrite itself.
 constexpr std::size_t kProgressWidth = 79;
@@ -28,7 +20,7 @@ constexpr std::size_t kProgressWidth = 79;
 int AnswerFromLine(const char* line, unsigned style) {
   const int goOn = (style & kMbIconQuestion) ? kIdNo : kIdYes;
   if (line == nullptr) return goOn;
-  std::string answer = Trimmed(line);
+  std::string answer = Trimmed(line, " \t\n\v\f\r");
   if (StrICmp(answer.c_str(), "y") == 0 || StrICmp(answer.c_str(), "yes") == 0) return kIdYes;
   if (StrICmp(answer.c_str(), "n") == 0 || StrICmp(answer.c_str(), "no") == 0) return kIdNo;
   return goOn;

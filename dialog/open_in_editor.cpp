@@ -58,11 +58,11 @@ void StartEditor(const std::vector<std::string>& command, const std::function<in
     const char* text = nullptr;
     switch (error) {
       case ENOENT:
-        ask("Program notepad/editor specified in %EDITOR% NOT found in %PATH%!", win::kMbIconHand);
+        ask("Program notepad/editor specified in %EDITOR% NOT found in %PATH%!", kMbIconHand);
         return;
       case ENOEXEC:
       case EACCES:
-        ask("Program specifed in %EDITOR% or 'notepad' is not runnable!", win::kMbIconHand);
+        ask("Program specifed in %EDITOR% or 'notepad' is not runnable!", kMbIconHand);
         return;
       case ENOMEM:
         text = "Insufficient memory to run an editor!\nPlease exit other programs/editors before retrying!";
@@ -71,7 +71,7 @@ void StartEditor(const std::vector<std::string>& command, const std::function<in
         text = "Failed to run editor of unknown error!";
         break;
     }
-    if (ask(text, win::kMbIconHand | win::kMbRetryCancel) != win::kIdRetry) return;
+    if (ask(text, kMbIconHand | kMbRetryCancel) != kIdRetry) return;
   }
 }
 

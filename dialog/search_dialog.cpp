@@ -24,15 +24,12 @@ namespace zaltor {
 
 namespace {
 
-constexpr char kDialogCaption[] = "ZALTOR File Utility V3.2.1";
 constexpr char kStoppingText[] = "Stopping the search...  ZALTOR closes when it has stopped.";
 
-const char* const kPresets[] = {
-    "Audio(*.wav)",        "Document(*.doc)",    "Image(*.gif)", "Image(*.jpg)", "Movie(*.mpeg)",
-    "Music(*.mp3)", "Presentation(*.ppt)", "Spreadsheet(*.xls)", "Text(*.txt)",  "Video(*.avi)",
-};
-
 const win::DialogTemplate& MainTemplate() { return *res::FindDialogTemplate(res::kMainDialog); }
+
+// The engine names the fields it sends the focus to by these ids.
+static_assert(kControlDate == res::kDate && kControlTime == res::kTime && kControlSize == res::kSize);
 
 }  // namespace
 
@@ -117,9 +114,9 @@ void SearchDialog::SetDropDownHeight(win::ComboBox* combo, int items) {
 }
 
 int SearchDialog::DialogMessageBox(const char* text, unsigned style) {
-  if (text == nullptr) return win::kIdOk;
+  if (text == nullptr) return kIdOk;
   if (closing.load()) return ClosingAnswer(style);
-  return win::MessageBox(this, text, kDialogCaption, style);
+  return win::MessageBox(this, text, MainTemplate().title, style);
 }
 
 int SearchDialog::FrameworkMessageBox(const char* text, unsigned style) {
@@ -129,18 +126,18 @@ int SearchDialog::FrameworkMessageBox(const char* text, unsigned style) {
 }
 
 int SearchDialog::ClosingAnswer(unsigned style) {
-  switch (style & win::kMbButtonMask) {
-    case win::kMbYesNo:
+  switch (style & kMbButtonMask) {
+    case kMbYesNo:
       // "Continue?" after an error stops on No; the stop question on Yes.
-      return (style & win::kMbIconMask) == win::kMbIconQuestion ? win::kIdYes : win::kIdNo;
-    case win::kMbRetryCancel:
-    case win::kMbOkCancel:
-    case win::kMbYesNoCancel:
-      return win::kIdCancel;
-    case win::kMbAbortRetryIgnore:
-      return win::kIdAbort;
+      return (style & kMbIconMask) == kMbIconQuestion ? kIdYes : kIdNo;
+    case kMbRetryCancel:
+    case kMbOkCancel:
+    case kMbYesNoCancel:
+      return kIdCancel;
+    case kMbAbortRetryIgnore:
+      return kIdAbort;
     default:
-      return win::kIdOk;
+      return kIdOk;
   }
 }
 

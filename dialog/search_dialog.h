@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <thread>
 
@@ -23,6 +24,12 @@ class SearchDialog : public win::DialogWindow, public FrontEnd {
                                          std::uint32_t* dirsOut)>;
 
   static constexpr int kOptionSlots = 100;
+  // The patterns that head the pattern list, before the remembered ones.
+  static constexpr const char* kPresets[] = {
+      "Audio(*.wav)",        "Document(*.doc)",    "Image(*.gif)", "Image(*.jpg)", "Movie(*.mpeg)",
+      "Music(*.mp3)", "Presentation(*.ppt)", "Spreadsheet(*.xls)", "Text(*.txt)",  "Video(*.avi)",
+  };
+  static constexpr int kPresetCount = static_cast<int>(std::size(kPresets));
 
   // fs lists the drives, names the temporary directory and translates
   // between drive paths and host paths.

@@ -14,6 +14,7 @@
 #include "dialog/temp_directory.h"
 #include "dialog/window/message_box.h"
 #include "engine/run_search.h"
+#include "engine/text_copy.h"
 #include "resources/resource_ids.h"
 
 namespace zaltor {
@@ -23,14 +24,7 @@ namespace {
 constexpr int kOutputControls[] = {res::kResults,      res::kBatch,       res::kBrowseResults,
                                    res::kBrowseBatch,  res::kViewResults, res::kViewBatch};
 
-constexpr int kPresetCount = 10;
 constexpr int kHistoryLimit = 20;
-
-std::string Trimmed(const std::string& text) {
-  const std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return std::string();
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 // A preset such as "Audio(*.wav)" stands for its text from the '*' up to
 // the next ')'.
@@ -104,7 +98,7 @@ void SearchDialog::OnGoStop() {
 
 void SearchDialog::OnReset() {
   if (searchControl.SearchIsRunning() == 1) {
-    DialogMessageBox("ZALTOR is searching...Please click on 'STOP' button first!", win::kMbIconInformation);
+    DialogMessageBox("ZALTOR is searching...Please click on 'STOP' button first!", kMbIconInformation);
     return;
   }
   ResetFields();
@@ -158,7 +152,7 @@ bool SearchDialog::AppendValue(const char* option, const std::string& prefix, co
     std::snprintf(message, sizeof message,
                   "The %s value is too long: with '%s' put in front of it, it exceeds 259 characters.",
                   fieldName, prefix.c_str());
-    FrameworkMessageBox(message, win::kMbIconHand);
+    FrameworkMessageBox(message, kMbIconHand);
     FocusControl(fieldId);
     return false;
   }
@@ -174,7 +168,7 @@ void SearchDialog::DoSearch() {
   char pattern[kMaxPath];
   GetDlgItemText(res::kPattern, pattern, sizeof pattern);
   if (pattern[0] == '\0') {
-    FrameworkMessageBox("File name/pattern is required, at the least, to run!", win::kMbIconHand);
+    FrameworkMessageBox("File name/pattern is required, at the least, to run!", kMbIconHand);
     FocusControl(res::kPattern);
   } else {
     Invoke([this] { RememberPattern(); });
@@ -191,7 +185,7 @@ void SearchDialog::DoSearch() {
       return found;
     });
     if (item < 0) {
-      FrameworkMessageBox("Invalid drive typed in for name/pattern!", win::kMbIconHand);
+      FrameworkMessageBox("Invalid drive typed in for name/pattern!", kMbIconHand);
       FocusControl(res::kPattern);
       go = false;
     }
@@ -289,7 +283,7 @@ void SearchDialog::RememberPattern() {
   int index = patternCombo->GetCurSel();
   std::string text;
   if (index < 0) {
-    text = Trimmed(patternCombo->WindowText());
+    text = Trimmed(patternCombo->WindowText(), " ");
     index = patternCombo->FindStringExact(-1, text.c_str());
     if (index < 0) {
       if (patternCombo->GetCount() >= kHistoryLimit) patternCombo->DeleteString(kHistoryLimit - 1);
@@ -311,7 +305,7 @@ void SearchDialog::RememberWords() {
   int index = wordsCombo->GetCurSel();
   std::string text;
   if (index < 0) {
-    text = Trimmed(wordsCombo->WindowText());
+    text = Trimmed(wordsCombo->WindowText(), " ");
     index = wordsCombo->FindStringExact(-1, text.c_str());
     if (index >= 0) {
       wordsCombo->DeleteString(index);

@@ -4,16 +4,12 @@
 #include <string>
 
 #include "engine/parse_options.h"
+#include "engine/text_copy.h"
 #include "platform/split_path.h"
 
 namespace zaltor {
 
 namespace {
-
-// Copies text into a kMaxPath buffer, cutting what does not fit.
-void CopyBounded(char* buffer, const std::string& text) {
-  std::snprintf(buffer, kMaxPath, "%s", text.c_str());
-}
 
 const char* LastComponent(const char* path) {
   const char* slash = std::strrchr(path, '\\');
@@ -33,7 +29,7 @@ void WrapNamePattern(char* work, const char* value) {
   wrapped.append(valueName, dot != nullptr ? dot : valueName + std::strlen(valueName));
   wrapped += '*';
   if (dot != nullptr) wrapped += dot + 1;
-  CopyBounded(work, wrapped);
+  CopyBounded(work, kMaxPath, wrapped);
 }
 
 }  // namespace
@@ -45,13 +41,13 @@ void ApplyFilePattern(SearchEngine& engine, const char* value, char* startDirect
   char directory[kMaxPath] = {};
   char name[kMaxPath] = {};
   char extension[kMaxPath] = {};
-  CopyBounded(work, value);
+  CopyBounded(work, kMaxPath, value);
 
   StatData stat;
   if (std::strchr(work, ':') == nullptr || engine.fs.Stat(work, &stat) != kFsOk) {
     WrapNamePattern(work, value);
   } else if (engine.fs.ChDir(work) == kFsOk) {
-    CopyBounded(work, std::string(work) + "\\*.*");
+    CopyBounded(work, kMaxPath, std::string(work) + "\\*.*");
   }
 
   SplitPath(work, drive, directory, name, extension);
@@ -69,8 +65,8 @@ void ApplyFilePattern(SearchEngine& engine, const char* value, char* startDirect
 
   std::string start = std::string(drive) + directory;
   if (start.size() >= 2 && start.back() == '\\' && start[start.size() - 2] != ':') start.pop_back();
-  CopyBounded(startDirectory, start);
-  CopyBounded(request.namePattern, std::string(name) + extension);
+  CopyBounded(startDirectory, kMaxPath, start);
+  CopyBounded(request.namePattern, kMaxPath, std::string(name) + extension);
 }
 
 }  // namespace zaltor

@@ -5,24 +5,14 @@
 
 #include <mutex>
 
+#include "platform/message_box_codes.h"
+
 namespace zaltor {
 
-// Message box styles and answers, with their Win32 values.
-constexpr unsigned kMbOk = 0x00;
-constexpr unsigned kMbRetryCancel = 0x05;
-constexpr unsigned kMbYesNo = 0x04;
-constexpr unsigned kMbIconHand = 0x10;
-constexpr unsigned kMbIconQuestion = 0x20;
-constexpr unsigned kMbIconInformation = 0x40;
+// The styles of the engine's boxes.
 constexpr unsigned kStyleError = kMbIconHand;                     // 16
 constexpr unsigned kStyleErrorQuestion = kMbIconHand | kMbYesNo;  // 20
 constexpr unsigned kStyleStopQuestion = kMbIconQuestion | kMbYesNo;  // 36
-
-constexpr int kIdOk = 1;
-constexpr int kIdCancel = 2;
-constexpr int kIdRetry = 4;
-constexpr int kIdYes = 6;
-constexpr int kIdNo = 7;
 
 // Control ids the engine asks the front end to focus.
 constexpr int kControlDate = 1002;

@@ -1,11 +1,11 @@
 #include "engine/messages.h"
 
-#include <cctype>
 #include <cstdarg>
 #include <cstring>
 #include <string>
 
 #include "engine/front_end.h"
+#include "platform/drive_path.h"
 
 namespace zaltor {
 
@@ -13,10 +13,6 @@ namespace {
 
 void FormatInto(char (&buffer)[kMessageBuffer], const char* format, va_list args) {
   std::vsnprintf(buffer, sizeof buffer, format, args);
-}
-
-int DriveNumber(char letter) {
-  return std::toupper(static_cast<unsigned char>(letter)) - 'A' + 1;
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include "engine/parse_options.h"
 
-#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -11,6 +10,8 @@
 #include "engine/messages.h"
 #include "engine/output/output_files.h"
 #include "engine/text_compare.h"
+#include "engine/text_copy.h"
+#include "platform/drive_path.h"
 
 namespace zaltor {
 
@@ -56,10 +57,6 @@ const OptionName* FindOption(const char* element) {
   return nullptr;
 }
 
-void CopyField(char* field, std::size_t size, const char* value) {
-  std::snprintf(field, size, "%s", value);
-}
-
 // Opens an output stream for /outfile or /batchfile; a stream of an earlier
 // occurrence of the same option is closed, its file left in place.
 bool OpenOutput(SearchEngine& engine, std::FILE*& stream, std::string& streamName, const char* path) {
@@ -87,8 +84,6 @@ ParseResult SetContent(SearchRequest& request, const char* value) {
   request.contentLength = length;
   return kParseGo;
 }
-
-int DriveNumber(char letter) { return std::toupper(static_cast<unsigned char>(letter)) - 'A' + 1; }
 
 // Checks the start drive and directory and writes the file headers.
 ParseResult SetUpRun(SearchEngine& engine, char* startDirectory, bool startGiven,
@@ -158,7 +153,7 @@ ParseResult ParseOptions(SearchEngine& engine, int count, char** vector) {
         startGiven = true;
         break;
       case Option::kMatchName:
-        CopyField(request.exactName, sizeof request.exactName, value);
+        CopyBounded(request.exactName, sizeof request.exactName, value);
         break;
       case Option::kContent:
         result = SetContent(request, value);
@@ -188,10 +183,10 @@ ParseResult ParseOptions(SearchEngine& engine, int count, char** vector) {
         engine.flags.stepExecution = 1;
         break;
       case Option::kFileCommand:
-        CopyField(request.fileCommand, sizeof request.fileCommand, value);
+        CopyBounded(request.fileCommand, sizeof request.fileCommand, value);
         break;
       case Option::kDirCommand:
-        CopyField(request.dirCommand, sizeof request.dirCommand, value);
+        CopyBounded(request.dirCommand, sizeof request.dirCommand, value);
         break;
       case Option::kEnvironment:
         environment = value;

@@ -4,15 +4,15 @@
 
 namespace zaltor {
 
+int DriveNumber(char letter) {
+  if (letter >= 'a' && letter <= 'z') return letter - 'a' + 1;
+  if (letter >= 'A' && letter <= 'Z') return letter - 'A' + 1;
+  return 0;
+}
+
 namespace {
 
 bool IsSeparator(char c) { return c == '\\' || c == '/'; }
-
-int LetterNumber(char c) {
-  if (c >= 'a' && c <= 'z') return c - 'a' + 1;
-  if (c >= 'A' && c <= 'Z') return c - 'A' + 1;
-  return 0;
-}
 
 // Adds the components of text to parts, applying "." and "..".
 void AddComponents(std::string_view text, std::vector<std::string_view>* parts) {
@@ -33,7 +33,7 @@ void AddComponents(std::string_view text, std::vector<std::string_view>* parts) 
 }  // namespace
 
 int ExplicitDrive(std::string_view path) {
-  return path.size() >= 2 && path[1] == ':' ? LetterNumber(path[0]) : 0;
+  return path.size() >= 2 && path[1] == ':' ? DriveNumber(path[0]) : 0;
 }
 
 bool ResolveDrivePath(std::string_view path, int currentDrive, const DriveDirectories& currentDirs,
@@ -41,7 +41,7 @@ bool ResolveDrivePath(std::string_view path, int currentDrive, const DriveDirect
   if (path.empty()) return false;
   int drive = currentDrive;
   if (path.size() >= 2 && path[1] == ':') {
-    drive = LetterNumber(path[0]);
+    drive = DriveNumber(path[0]);
     if (drive == 0) return false;
     path.remove_prefix(2);
   } else if (path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1])) {

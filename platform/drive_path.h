@@ -13,6 +13,9 @@ namespace zaltor {
 // path ("C:\docs"); an empty entry stands for the drive's root.
 using DriveDirectories = std::array<std::string, 26>;
 
+// The drive number (1 to 26) of a drive letter in either case, or 0.
+int DriveNumber(char letter);
+
 // The drive number (1 to 26) a path names with a leading "X:", or 0.
 int ExplicitDrive(std::string_view path);
 

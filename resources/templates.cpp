@@ -3,6 +3,7 @@
 
 #include "resources/resource_ids.h"
 #include "resources/resources.h"
+#include "zaltor/version.h"
 
 namespace zaltor::res {
 
@@ -91,14 +92,14 @@ const ControlTemplate kMainControls[] = {
 
 const ControlTemplate kAboutControls[] = {
     {kNoId, ControlKind::kIcon, "", 11, 17, 20, 20, 0},
-    {kNoId, kLabel, "ZALTOR File Utility Version 3.2.1", 40, 10, 119, 8, kNoPrefix},
+    {kNoId, kLabel, "ZALTOR File Utility Version " ZALTOR_VERSION, 40, 10, 119, 8, kNoPrefix},
     {kIdOk, kDefPush, "OK", 96, 48, 50, 14, kGT},
 };
 
 constexpr unsigned kPopupStyle = win::kDialogCaption | win::kDialogSystemMenu | win::kDialogModalFrame;
 
 const DialogTemplate kTemplates[] = {
-    {kMainDialog, 312, 297, "MS Sans Serif", 8, "ZALTOR File Utility V3.2.1", kPopupStyle, kMainControls,
+    {kMainDialog, 312, 297, "MS Sans Serif", 8, "ZALTOR File Utility V" ZALTOR_VERSION, kPopupStyle, kMainControls,
      static_cast<int>(std::size(kMainControls))},
     {kAboutDialog, 241, 68, "MS Sans Serif", 8, "About ZALTOR32", kPopupStyle, kAboutControls,
      static_cast<int>(std::size(kAboutControls))},

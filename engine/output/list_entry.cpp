@@ -5,6 +5,7 @@
 
 #include "engine/output/output_files.h"
 #include "engine/text_compare.h"
+#include "engine/text_copy.h"
 
 namespace zaltor {
 
@@ -16,14 +17,6 @@ std::string ListingKey(const char* directory) {
   std::string key = directory;
   if (key.size() >= 2 && key.back() == '\\' && key[key.size() - 2] != ':') key.pop_back();
   return key;
-}
-
-// The listing's columns have fixed widths; a year past 9999 is cut, not
-// written past the buffer.
-void CopyCut(char* buffer, std::size_t size, const char* text) {
-  std::size_t length = std::min(std::strlen(text), size - 1);
-  std::memcpy(buffer, text, length);
-  buffer[length] = '\0';
 }
 
 }  // namespace
@@ -39,7 +32,8 @@ bool FormatEntryTime(SearchEngine& engine, std::time_t time, char* dateText, cha
   char wide[32];
   std::snprintf(wide, sizeof wide, "%-2.2d/%-2.2d/%-2.2d", local.tm_mon + 1, local.tm_mday,
                 local.tm_year + 1900);
-  CopyCut(dateText, kDateText, wide);
+  // The columns have fixed widths; a year past 9999 is cut.
+  CopyBounded(dateText, kDateText, wide);
   int hour = local.tm_hour;
   char half = 'a';
   if (hour >= 12) {
@@ -47,7 +41,7 @@ bool FormatEntryTime(SearchEngine& engine, std::time_t time, char* dateText, cha
     if (hour > 12) hour -= 12;
   }
   std::snprintf(wide, sizeof wide, "%-2.2d:%-2.2d%c", hour, local.tm_min, half);
-  CopyCut(timeText, kTimeText, wide);
+  CopyBounded(timeText, kTimeText, wide);
   return true;
 }
 
@@ -57,7 +51,7 @@ bool ListEntry(SearchEngine& engine, const char* directory, const FindData* entr
   if (directory != nullptr) {
     std::string key = ListingKey(directory);
     if (StrICmp(key.c_str(), engine.lastListedDirectory) != 0) {
-      std::snprintf(engine.lastListedDirectory, sizeof engine.lastListedDirectory, "%s", key.c_str());
+      CopyBounded(engine.lastListedDirectory, sizeof engine.lastListedDirectory, key);
       std::fprintf(out, "\n Directory of \"%s\"\n", directory);
       std::fprintf(out, "%-10s %-6s %-15s %s\n", "DATE", "TIME", "SIZE (bytes)", "FILE NAME");
       std::fprintf(out, "%-10s %-6s %-15s %s\n", "----------", "------", "------------", "---------");

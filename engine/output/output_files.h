@@ -5,11 +5,12 @@
 #include <string>
 
 #include "engine/search_engine.h"
+#include "zaltor/version.h"
 
 namespace zaltor {
 
 // Version text written into both headers.
-inline constexpr char kVersionText[] = "V3.2.1";
+inline constexpr char kVersionText[] = "V" ZALTOR_VERSION;
 
 // A name or directory that holds a blank or one of & | < > ^ ( ) , ; = % is
 // written inside double quotes.

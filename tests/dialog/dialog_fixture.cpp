@@ -42,14 +42,14 @@ ScriptedBoxes::ScriptedBoxes() {
     }
     if (onBox) onBox(request);
     if (answer != 0) return answer;
-    switch (request.style & win::kMbButtonMask) {
-      case win::kMbYesNo:
-      case win::kMbYesNoCancel:
-        return win::kIdYes;
-      case win::kMbRetryCancel:
-        return win::kIdRetry;
+    switch (request.style & kMbButtonMask) {
+      case kMbYesNo:
+      case kMbYesNoCancel:
+        return kIdYes;
+      case kMbRetryCancel:
+        return kIdRetry;
       default:
-        return win::kIdOk;
+        return kIdOk;
     }
   });
 }

@@ -131,7 +131,7 @@ TEST_F(OptionVectorTest, RefusedFieldsStartNoSearch) {
   EXPECT_EQ(shown[0].text, "File name/pattern is required, at the least, to run!");
   EXPECT_EQ(shown[1].text, "Invalid drive typed in for name/pattern!");
   for (const auto& box : shown) {
-    EXPECT_EQ(box.style, win::kMbIconHand);
+    EXPECT_EQ(box.style, kMbIconHand);
     EXPECT_EQ(box.caption, win::ApplicationName());
   }
   EXPECT_NE(shown[2].text.find("Name/Pattern"), std::string::npos) << shown[2].text;

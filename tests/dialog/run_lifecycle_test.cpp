@@ -90,7 +90,7 @@ TEST_F(RunLifecycleTest, ResetIsRefusedDuringARun) {
   const auto shown = boxes.Boxes();
   ASSERT_EQ(shown.size(), 1u);
   EXPECT_EQ(shown[0].text, "ZALTOR is searching...Please click on 'STOP' button first!");
-  EXPECT_EQ(shown[0].style, win::kMbIconInformation);
+  EXPECT_EQ(shown[0].style, kMbIconInformation);
   EXPECT_EQ(shown[0].caption, "ZALTOR File Utility V3.2.1");
   EXPECT_EQ(Text(res::kDate), "1/1/2000");
   EXPECT_EQ(Text(res::kPattern), "*.a");
@@ -125,7 +125,7 @@ TEST_F(RunLifecycleTest, ACompletedRunReportsItsCountsAndOpensTheBatchFileThenTh
 
 TEST_F(RunLifecycleTest, EngineBoxesFromTheWorkerAreShownOnTheDialogsThread) {
   SearchDialog& d = Open();
-  boxes.answers = {win::kIdNo};
+  boxes.answers = {kIdNo};
   int answer = 0;
   script = [&answer](SearchDialog&, const std::vector<std::string>&) {
     answer = DialogMessageBox("Stop searching for file(s)?", kStyleStopQuestion);
@@ -134,7 +134,7 @@ TEST_F(RunLifecycleTest, EngineBoxesFromTheWorkerAreShownOnTheDialogsThread) {
     return 2;
   };
   Go("*.a");
-  EXPECT_EQ(answer, win::kIdNo);
+  EXPECT_EQ(answer, kIdNo);
   const auto shown = boxes.Boxes();
   ASSERT_EQ(shown.size(), 1u);
   EXPECT_EQ(shown[0].thread, std::this_thread::get_id());
@@ -174,8 +174,8 @@ TEST_F(RunLifecycleTest, ClosingDuringARunSaysSoStopsItAnswersItsQuestionsAndEnd
   ASSERT_TRUE(ServeUntil([&d] { return !d.isVisible(); }));
   EXPECT_FALSE(d.WorkerActive());
   EXPECT_EQ(d.result(), 2);
-  EXPECT_EQ(continueAnswer.load(), win::kIdNo);
-  EXPECT_EQ(stopAnswer.load(), win::kIdYes);
+  EXPECT_EQ(continueAnswer.load(), kIdNo);
+  EXPECT_EQ(stopAnswer.load(), kIdYes);
   EXPECT_TRUE(boxes.Boxes().empty());
   // A closing dialog starts no editor.
   std::this_thread::sleep_for(std::chrono::milliseconds(100));
