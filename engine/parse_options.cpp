@@ -1,8 +1,8 @@
 #include "engine/parse_options.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
+#include <new>
 
 #include "engine/content/hex_text.h"
 #include "engine/front_end.h"
@@ -69,18 +69,18 @@ bool OpenOutput(SearchEngine& engine, std::FILE*& stream, std::string& streamNam
 }
 
 ParseResult SetContent(SearchRequest& request, const char* value) {
-  std::free(request.contentBytes);
   request.contentLength = 0;
-  request.contentBytes = static_cast<char*>(std::malloc(std::strlen(value) + 1));
+  // The NUL ends the digits for DecodeHex.
+  request.contentBytes.reset(new (std::nothrow) char[std::strlen(value) + 1]);
   if (request.contentBytes == nullptr) return kParseOutOfMemory;
-  std::strcpy(request.contentBytes, value);
+  std::strcpy(request.contentBytes.get(), value);
   if (StrNICmp(value, "HEX=", 4) != 0) {
     request.contentLength = static_cast<std::int32_t>(std::strlen(value));
     return kParseGo;
   }
   std::int32_t length = 0;
-  if (!DecodeHex(request.contentBytes + 4, &length)) return kParseRejected;
-  std::memmove(request.contentBytes, request.contentBytes + 4, length);
+  if (!DecodeHex(request.contentBytes.get() + 4, &length)) return kParseRejected;
+  std::memmove(request.contentBytes.get(), request.contentBytes.get() + 4, length);
   request.contentLength = length;
   return kParseGo;
 }
@@ -117,10 +117,7 @@ ParseResult SetUpRun(SearchEngine& engine, char* startDirectory, bool startGiven
 
 }  // namespace
 
-void ResetRequest(SearchEngine& engine) {
-  std::free(engine.request.contentBytes);
-  engine.request = SearchRequest();
-}
+void ResetRequest(SearchEngine& engine) { engine.request = SearchRequest(); }
 
 ParseResult ParseOptions(SearchEngine& engine, int count, char** vector) {
   engine.flags = RunFlags();

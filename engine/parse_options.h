@@ -12,7 +12,7 @@ enum ParseResult : int {
   kParseRejected = 9,
 };
 
-// Clears the search request, freeing what it owns.
+// Clears the search request.
 void ResetRequest(SearchEngine& engine);
 
 // Parses every option, creates the result and batch files with their headers,

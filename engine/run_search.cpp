@@ -90,8 +90,6 @@ int RunSearch(SearchEngine& engine, int count, char** vector, std::uint32_t* fil
     std::fprintf(request.resultFile, "A total of %ld directories searched/visited.\n",
                  static_cast<long>(request.dirsVisited));
   }
-  std::free(request.contentBytes);
-  request.contentBytes = nullptr;
 
   const std::string batchName = request.batchFileName;
   const std::string resultName = request.resultFileName.empty() ? "(standard output)" : request.resultFileName;

@@ -1,10 +1,6 @@
 #include "engine/search_engine.h"
 
-#include <cstdlib>
-
 namespace zaltor {
-
-SearchEngine::~SearchEngine() { std::free(request.contentBytes); }
 
 SearchEngine& ProcessEngine() {
   static SearchEngine engine(HostFileSystem());

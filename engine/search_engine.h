@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <ctime>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -54,13 +55,21 @@ struct RunFlags {
   int aborted = 0;
 };
 
+// What one run searches for and where it writes. Not copyable: it owns the
+// content bytes.
 struct SearchRequest {
+  SearchRequest() = default;
+  SearchRequest(SearchRequest&&) = default;
+  SearchRequest& operator=(SearchRequest&&) = default;
+
   std::FILE* resultFile = nullptr;
   std::FILE* batchFile = nullptr;
   char fileCommand[kMaxCommand] = {};
   char dirCommand[kMaxCommand] = {};
   char exactName[kMaxExactName] = {};
-  char* contentBytes = nullptr;  // owned; not NUL-terminated for HEX= values
+  // The text to find in the files, or the bytes of a HEX= value (which may
+  // hold zeros); null when the search has none.
+  std::unique_ptr<char[]> contentBytes;
   std::int32_t contentLength = 0;
   char namePattern[kMaxPath] = {};
   std::uint64_t sizeFrom = 0;
@@ -82,7 +91,6 @@ struct SearchRequest {
 
 struct SearchEngine {
   explicit SearchEngine(FileSystem& fileSystem) : fs(fileSystem) {}
-  ~SearchEngine();
   SearchEngine(const SearchEngine&) = delete;
   SearchEngine& operator=(const SearchEngine&) = delete;
 

@@ -149,7 +149,7 @@ WalkResult WalkDirectories(SearchEngine& engine) {
   bool questionEachMatch = engine.flags.stepExecution && engine.request.batchFile == nullptr;
   if (engine.request.contentBytes != nullptr && engine.fs.ReadsInParallel() && !questionEachMatch) {
     try {
-      reader = std::make_unique<ContentReader>(engine.fs, engine.request.contentBytes,
+      reader = std::make_unique<ContentReader>(engine.fs, engine.request.contentBytes.get(),
                                                engine.request.contentLength, SearchIsRunning);
     } catch (const std::system_error&) {
       // No thread to be had: the files are read one after the other.

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <iterator>
+#include <memory>
 #include <string>
 
 #include "engine/match_entry.h"
@@ -31,11 +31,9 @@ class MatchEntryTest : public ::testing::Test {
     std::strncpy(engine.request.namePattern, pattern, kMaxPath - 1);
     return MatchEntry(engine, Entry(name), directory);
   }
-  // The engine frees contentBytes, so it must come from malloc.
   void SetContent(const std::string& bytes) {
-    std::free(engine.request.contentBytes);
-    engine.request.contentBytes = static_cast<char*>(std::malloc(bytes.size() + 1));
-    std::memcpy(engine.request.contentBytes, bytes.c_str(), bytes.size() + 1);
+    engine.request.contentBytes = std::make_unique<char[]>(bytes.size());
+    std::memcpy(engine.request.contentBytes.get(), bytes.data(), bytes.size());
     engine.request.contentLength = static_cast<std::int32_t>(bytes.size());
   }
 
