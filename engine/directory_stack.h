@@ -19,7 +19,9 @@ class DirectoryStack {
   DirectoryStack& operator=(const DirectoryStack&) = delete;
 
   void push(std::string path);
-  std::string pop();  // throws Underflow when empty
+  // The path pushed last, taken off; throws Underflow when empty.
+  std::string pop();
+  // How many paths the stack holds.
   std::int32_t count() const { return size; }
   bool empty() const { return head == nullptr; }
 

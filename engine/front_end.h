@@ -24,6 +24,7 @@ constexpr int kControlSize = 1029;
 class SearchControl {
  public:
   void SetRunning(int value);
+  // The value set last: 1 while a search may go on, 0 once it is to stop.
   int SearchIsRunning();
 
  private:
@@ -36,7 +37,9 @@ class FrontEnd {
   virtual ~FrontEnd() = default;
   // A message box with the program's caption; returns the answer code.
   virtual int DialogMessageBox(const char* text, unsigned style) = 0;
+  // Shows text in the status line.
   virtual void SetStatusText(const char* text) = 0;
+  // Moves the focus to the field of a rejected value.
   virtual void FocusControl(int controlId) = 0;
 
   SearchControl searchControl;

@@ -17,7 +17,8 @@ void ResetRequest(SearchEngine& engine);
 
 // Parses every option, creates the result and batch files with their headers,
 // checks the start drive and directory and pushes the start directory.
-// The vector's strings may be written to.
+// kParseGo, kParseRejected or kParseOutOfMemory. The vector's strings may be
+// written to.
 ParseResult ParseOptions(SearchEngine& engine, int count, char** vector);
 
 // The pattern rules of /fpattern: fills startDirectory (kMaxPath bytes),

@@ -7,6 +7,8 @@
 
 namespace zaltor {
 
+// Below 0, 0 or above 0 as a sorts before, with or after b; StrNICmp looks
+// at count bytes at the most.
 int StrICmp(const char* a, const char* b);
 int StrNICmp(const char* a, const char* b, std::size_t count);
 

@@ -130,6 +130,7 @@ class FileSystem {
   virtual FindHandle FindFirst(const char* pattern, FindData* out) = 0;
   virtual int FindNext(FindHandle handle, FindData* out) = 0;  // kFsOk, or kFsFailed at the end
   virtual int FindClose(FindHandle handle) = 0;                 // kFsOk or kFsFailed
+
   // Whether OpenRead, Read and Close may run on a second thread, on
   // descriptors of its own, while the first thread makes the same calls or
   // ones that change nothing here (Now, LocalTime, GetCwd, Stat, HostPath and

@@ -26,6 +26,7 @@ class ContentMatcher {
   // been seen, in this chunk or an earlier one; later chunks are then
   // ignored.
   bool Feed(const char* chunk, std::size_t size);
+  // Whether an occurrence has been seen.
   bool found() const { return found_; }
 
  private:

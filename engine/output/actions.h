@@ -7,6 +7,8 @@
 
 namespace zaltor {
 
+// A command the engine carries out itself; the handler returns false when
+// its argument is missing.
 struct BuiltinCommand {
   const char* name;
   int arguments;

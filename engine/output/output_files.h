@@ -12,16 +12,19 @@ namespace zaltor {
 // Version text written into both headers.
 inline constexpr char kVersionText[] = "V" ZALTOR_VERSION;
 
-// A name or directory that holds a blank or one of & | < > ^ ( ) , ; = % is
-// written inside double quotes.
+// Whether a name or directory is written inside double quotes: it holds a
+// blank or one of & | < > ^ ( ) , ; = %.
 bool NeedsQuotes(const char* text);
+// text, inside double quotes when NeedsQuotes says so.
 std::string QuoteName(const char* text);
-// A name with a control character, a backslash or a double quote cannot be
-// written into either file without changing what the line says.
+// False for a name with a control character, a backslash or a double quote,
+// which cannot be written into either file without changing what the line
+// says.
 bool IsWritableName(const char* name);
 // A name as a batch line holds it: '%' doubled, so cmd reads it as it is.
 std::string BatchText(const std::string& text);
 
+// The lines that head the result file and the batch file.
 void WriteResultHeader(SearchEngine& engine);
 void WriteBatchHeader(SearchEngine& engine);
 
