@@ -20,7 +20,7 @@ std::string AsDirectory(const char* value, FileSystem& fs) {
 
 bool IsDirectory(FileSystem& fs, const std::string& drivePath) {
   StatData data;
-  return fs.Stat(drivePath.c_str(), &data) == 0 && data.isDirectory;
+  return fs.Stat(drivePath.c_str(), &data) == kFsOk && data.isDirectory;
 }
 
 }  // namespace
@@ -45,7 +45,7 @@ void GetTempDirectory(char* buffer, FileSystem& fs) {
   if (directory.empty()) {
     directory = "C:\\TMP\\";
     StatData data;
-    if (fs.Stat("C:\\TMP", &data) != 0) fs.MkDir("C:\\TMP");
+    if (fs.Stat("C:\\TMP", &data) != kFsOk) fs.MkDir("C:\\TMP");
   }
   std::memcpy(buffer, directory.c_str(), directory.size() + 1);
 }
