@@ -183,7 +183,7 @@ bool SearchDialog::DefaultEditorCanOpen(int controlId, const char* field) {
   } else {
     return true;
   }
-  DialogMessageBox(text.c_str(), win::kMbIconHand);
+  DialogMessageBox(text.c_str(), kMbIconHand);
   return false;
 }
 
@@ -208,7 +208,7 @@ void SearchDialog::Browse(int fieldId, const char* title, const char* initialNam
     const std::string text = "'" + chosen +
                              "' lies on none of the drives (ZALTOR_DRIVES), so a search cannot write it.  "
                              "Choose a file on one of the drives.";
-    DialogMessageBox(text.c_str(), win::kMbIconHand);
+    DialogMessageBox(text.c_str(), kMbIconHand);
     return;
   }
   SetDlgItemText(fieldId, drivePath.c_str());

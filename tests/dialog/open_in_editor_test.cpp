@@ -51,7 +51,7 @@ TEST(OpenInEditorTest, FailedStartsAreReportedAndRetriedAsTheUserAnswers) {
   std::vector<int> answers;
   auto ask = [&shown, &answers](const char* text, unsigned style) {
     shown.push_back({text, style});
-    if (answers.empty()) return win::kIdOk;
+    if (answers.empty()) return kIdOk;
     const int answer = answers.front();
     answers.erase(answers.begin());
     return answer;
@@ -59,16 +59,16 @@ TEST(OpenInEditorTest, FailedStartsAreReportedAndRetriedAsTheUserAnswers) {
   StartEditor({"zaltor-no-such-editor", "f"}, ask);
   StartEditor({tree.Path("plain"), "f"}, ask);
   StartEditor({tree.Path("junk"), "f"}, ask);
-  answers = {win::kIdRetry, win::kIdCancel};
+  answers = {kIdRetry, kIdCancel};
   StartEditor({std::string(300, 'e'), "f"}, ask);  // a name too long for the system
   ASSERT_EQ(shown.size(), 5u);
   EXPECT_EQ(shown[0].text, "Program notepad/editor specified in %EDITOR% NOT found in %PATH%!");
   EXPECT_EQ(shown[1].text, "Program specifed in %EDITOR% or 'notepad' is not runnable!");
   EXPECT_EQ(shown[2].text, "Program specifed in %EDITOR% or 'notepad' is not runnable!");
-  for (int i = 0; i < 3; ++i) EXPECT_EQ(shown[i].style, win::kMbIconHand) << i;
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(shown[i].style, kMbIconHand) << i;
   for (int i = 3; i < 5; ++i) {
     EXPECT_EQ(shown[i].text, "Failed to run editor of unknown error!");
-    EXPECT_EQ(shown[i].style, win::kMbIconHand | win::kMbRetryCancel);
+    EXPECT_EQ(shown[i].style, kMbIconHand | kMbRetryCancel);
   }
 }
 
@@ -106,7 +106,7 @@ TEST_F(DefaultEditorTest, StartsOnlyOnAFileThatExists) {
                                "' does not exist yet: a search writes it.  The desktop's opener "
                                "(xdg-open) opens only existing files; set EDITOR to an editor that can "
                                "create it.");
-  EXPECT_EQ(shown[1].style, win::kMbIconHand);
+  EXPECT_EQ(shown[1].style, kMbIconHand);
   ASSERT_TRUE(editor.WaitForStarts(1));
   EXPECT_EQ(editor.Starts(), std::vector<Command>{{tree.Path("found.txt")}});
 }

@@ -64,7 +64,7 @@ TEST_F(SaveAsTest, BrowseOffersTheFixedSettingsAndOnlyOkOnADriveChangesTheField)
   EXPECT_EQ(shown[0].text,
             "'/elsewhere/list.txt' lies on none of the drives (ZALTOR_DRIVES), so a search cannot write "
             "it.  Choose a file on one of the drives.");
-  EXPECT_EQ(shown[0].style, win::kMbIconHand);
+  EXPECT_EQ(shown[0].style, kMbIconHand);
   EXPECT_EQ(shown[0].caption, "ZALTOR File Utility V3.2.1");
 
   // The toolkit's dialog: names are case-sensitive here, so the extension
