@@ -19,15 +19,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string value(input, strnlen(input, size));
   SearchEngine engine(fs);
 
-  char* written = nullptr;
-  std::size_t writtenSize = 0;
-  engine.request.batchFile = open_memstream(&written, &writtenSize);
+  char* buffer = nullptr;
+  std::size_t bufferSize = 0;
+  engine.request.batchFile = open_memstream(&buffer, &bufferSize);
   if (engine.request.batchFile == nullptr) return 0;
   bool written = WriteEnvironmentLines(engine, value.c_str());
   std::fclose(engine.request.batchFile);
   engine.request.batchFile = nullptr;
-  std::string text(written, writtenSize);
-  std::free(written);
+  std::string text(buffer, bufferSize);
+  std::free(buffer);
 
   if (!written) return 0;
   // Each assignment is one SET line with one '='; an empty line ends them.
