@@ -2,8 +2,8 @@
 
 #include <cerrno>
 
-#include "dialog/window/message_box.h"
 #include "platform/file_system.h"
+#include "platform/message_box_codes.h"
 #include "platform/process_start.h"
 
 namespace zaltor {

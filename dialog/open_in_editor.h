@@ -5,11 +5,9 @@
 #include <string>
 #include <vector>
 
-namespace zaltor {
+#include "platform/default_editor.h"
 
-// The editor that stands in for notepad on this host: it opens the file in
-// the desktop's text editor.
-constexpr const char kDefaultEditor[] = "xdg-open";
+namespace zaltor {
 
 // The editor's argument vector from the value of EDITOR (nullptr when it is
 // not set): the program name after the last backslash (the default editor

@@ -1,0 +1,7 @@
+#include "platform/default_editor.h"
+
+namespace zaltor {
+
+const char kDefaultEditor[] = "xdg-open";
+
+}  // namespace zaltor
