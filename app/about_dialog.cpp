@@ -5,7 +5,7 @@
 
 namespace zaltor {
 
-AboutDialog::AboutDialog(QWidget* parent)
+AboutDialog::AboutDialog(win::DialogWindow* parent)
     : win::DialogWindow(*res::FindDialogTemplate(res::kAboutDialog), parent) {}
 
 }  // namespace zaltor

@@ -7,7 +7,7 @@ namespace zaltor {
 
 class AboutDialog : public win::DialogWindow {
  public:
-  explicit AboutDialog(QWidget* parent);
+  explicit AboutDialog(win::DialogWindow* parent);
 };
 
 }  // namespace zaltor

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "dialog/window/help.h"
+#include "dialog/window/qt/help_viewer.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);

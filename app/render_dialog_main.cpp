@@ -7,6 +7,7 @@
 
 #include "dialog/search_dialog.h"
 #include "dialog/window/dialog_window.h"
+#include "dialog/window/qt/dialog_host.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {
@@ -18,9 +19,8 @@ int main(int argc, char** argv) {
   zaltor::win::DialogWindow::SetHelpHandler([](unsigned long) {});
   zaltor::SearchDialog dialog;
   dialog.Create();
-  dialog.show();
-  QApplication::processEvents();
-  if (!dialog.grab().save(QString::fromLocal8Bit(argv[1]))) {
+  dialog.ShowWindow();
+  if (!dialog.Host().grab().save(QString::fromLocal8Bit(argv[1]))) {
     std::fprintf(stderr, "zaltor-render: cannot write %s\n", argv[1]);
     return 1;
   }

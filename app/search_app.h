@@ -2,8 +2,9 @@
 // for the whole program and opens the About box from the dialog's menu.
 #pragma once
 
-#include <QApplication>
 #include <string>
+
+#include "dialog/window/application.h"
 
 namespace zaltor {
 
@@ -23,7 +24,7 @@ class SearchApp {
   const std::string& HelpFilePath() const { return helpFilePath; }
 
  private:
-  QApplication application;
+  win::Application application;
   std::string helpFilePath;
 };
 

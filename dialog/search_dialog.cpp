@@ -1,8 +1,5 @@
 #include "dialog/search_dialog.h"
 
-#include <QCoreApplication>
-#include <QEventLoop>
-#include <QPainter>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -12,6 +9,7 @@
 #include "dialog/drive_list.h"
 #include "dialog/open_in_editor.h"
 #include "dialog/temp_directory.h"
+#include "dialog/window/application.h"
 #include "dialog/window/help.h"
 #include "dialog/window/icon_resource.h"
 #include "dialog/window/message_box.h"
@@ -50,7 +48,7 @@ SearchDialog::~SearchDialog() {
     BeginClosing();
     // The worker's last requests still need this thread; it is never waited
     // for while it might be asking.
-    while (!workerDone.load()) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    while (!workerDone.load()) win::PumpMessages(20);
     workerThread.join();
   }
   OnDestroy();
@@ -61,7 +59,6 @@ void SearchDialog::OnInitDialog() {
   drivesCombo = Combo(res::kDrives);
   wordsCombo = Combo(res::kWords);
   patternCombo = Combo(res::kPattern);
-  goButton = Control(res::kGo);
 
   const char* aboutText = res::LoadResourceString(res::kAboutMenuString);
   if (aboutText != nullptr && *aboutText != '\0') {
@@ -257,10 +254,9 @@ void SearchDialog::OnCommand(int id) {
 }
 
 void SearchDialog::OnPaint() {
-  QPainter painter(this);
-  painter.eraseRect(rect());
+  const ClientSize client = GetClientSize();
   const int size = 32;
-  painter.drawPixmap((width() - size + 1) / 2, (height() - size + 1) / 2, icon.pixmap(size, size));
+  DrawIcon((client.width - size + 1) / 2, (client.height - size + 1) / 2, icon);
 }
 
 void SearchDialog::OnCancel() {

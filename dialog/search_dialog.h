@@ -54,7 +54,7 @@ class SearchDialog : public win::DialogWindow, public FrontEnd {
   void OnBrowseBatch();
 
   void OnSysCommand(int command, long param) override;
-  QIcon OnQueryDragIcon() const { return icon; }
+  win::Icon OnQueryDragIcon() const { return icon; }
   // What the About entry opens; the application sets it.
   std::function<void()> aboutCommand;
 
@@ -114,8 +114,7 @@ class SearchDialog : public win::DialogWindow, public FrontEnd {
   win::ComboBox* drivesCombo = nullptr;
   win::ComboBox* wordsCombo = nullptr;
   win::ComboBox* patternCombo = nullptr;
-  QWidget* goButton = nullptr;
-  QIcon icon;
+  win::Icon icon;
 
   FileSystem& fs;
   SearchRunner runner;

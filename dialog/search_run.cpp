@@ -110,7 +110,7 @@ void SearchDialog::SearchThreadMain(void* argument) {
   dialog->DoSearch();
   // Set before the notice is posted, so a thread waiting for it sees it.
   dialog->workerDone.store(true);
-  win::PostToThreadOf(dialog, [dialog] { dialog->OnWorkerEnded(); });
+  win::PostToThreadOf(*dialog, [dialog] { dialog->OnWorkerEnded(); });
 }
 
 void SearchDialog::OnWorkerEnded() {

@@ -1,22 +1,23 @@
 // A dialog built from a template, its controls reached by id. Every control
 // operation may be called from any thread; it runs on the dialog's thread.
+// The toolkit's window behind it is the DialogHost of the window layer's
+// implementation for this host.
 #pragma once
 
-#include <QDialog>
-#include <QIcon>
 #include <functional>
-#include <map>
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "dialog/window/combo_box.h"
 #include "dialog/window/dialog_template.h"
-#include "dialog/window/dialog_units.h"
+#include "dialog/window/icon_resource.h"
 #include "dialog/window/thread_call.h"
 
-class QButtonGroup;
-
 namespace zaltor::win {
+
+class DialogHost;
 
 // Commands of the window menu that the platform handles itself.
 constexpr int kScClose = 0xF060;
@@ -25,31 +26,36 @@ constexpr int kScClose = 0xF060;
 constexpr int kUnchecked = 0;
 constexpr int kChecked = 1;
 
-class DialogWindow : public QDialog {
+class DialogWindow {
  public:
-  // The window's controls do not exist until Create or DoModal.
-  explicit DialogWindow(const DialogTemplate& dialogTemplate, QWidget* parent = nullptr);
-  ~DialogWindow() override;
+  // The window's controls do not exist until Create or DoModal. A dialog
+  // with a parent is owned by it and centred over it.
+  explicit DialogWindow(const DialogTemplate& dialogTemplate, DialogWindow* parent = nullptr);
+  virtual ~DialogWindow();
+  DialogWindow(const DialogWindow&) = delete;
+  DialogWindow& operator=(const DialogWindow&) = delete;
 
   // Builds the controls from the template and runs OnInitDialog; once.
   void Create();
   // Creates the window, shows it centred and runs it modally; the end code.
   int DoModal();
-  void EndDialog(int code) { done(code); }
+  void EndDialog(int code);
+  // Shows the created window and makes it the active one, without a modal
+  // run of its own.
+  void ShowWindow();
+  bool IsWindowVisible() const;
+  // The code EndDialog ended the dialog with.
+  int EndCode() const;
 
-  int TemplateId() const { return dialogTemplate.id; }
-  const BaseUnits& Units() const { return units; }
+  int TemplateId() const;
 
   template <class Call>
   auto Invoke(Call&& call) -> decltype(call()) {
-    return CallOnThreadOf(this, std::forward<Call>(call));
+    return CallOnThreadOf(*this, std::forward<Call>(call));
   }
 
-  // The control, or nullptr; on the dialog's thread.
-  QWidget* Control(int id) const;
+  // The combo box of that id, or nullptr; used on the dialog's thread.
   ComboBox* Combo(int id) const;
-  // The id of a control widget, kNoId when it is none of the dialog's.
-  int ControlId(const QWidget* widget) const;
 
   // GetDlgItemText: at most size - 1 bytes and a NUL; the length copied.
   // A multi-byte character is never cut in two.
@@ -65,9 +71,12 @@ class DialogWindow : public QDialog {
   void EnableDlgItem(int id, bool enable);
   bool IsDlgItemEnabled(int id);
   void FocusDlgItem(int id);
+  // The id of the control that has the focus, kNoId when none of the
+  // dialog's has it.
+  int FocusedDlgItem();
 
-  // The window menu: entries appended here are offered in the dialog's
-  // context menu after its Close entry; command 0 appends a separator.
+  // The window menu: entries appended here come after the platform's own;
+  // command 0 appends a separator.
   void AppendSystemMenu(int command, const char* text);
   struct MenuEntry {
     int command;  // 0 for a separator
@@ -81,6 +90,7 @@ class DialogWindow : public QDialog {
   // its topic. A dialog shows its Help button only when a handler is set.
   using HelpHandler = std::function<void(unsigned long context)>;
   static void SetHelpHandler(HelpHandler handler);
+  static bool HasHelpHandler();
   void OnHelpCommand();
 
   // The tooltip of a control: its string table entry, empty when it has
@@ -88,9 +98,12 @@ class DialogWindow : public QDialog {
   virtual std::string ToolTipText(int id) const;
 
   // The large and the small window icon.
-  void SetIcons(const QIcon& large, const QIcon& small);
-  QIcon LargeIcon() const { return largeIcon; }
-  QIcon SmallIcon() const { return smallIcon; }
+  void SetIcons(const Icon& large, const Icon& small);
+  Icon LargeIcon() const { return largeIcon; }
+  Icon SmallIcon() const { return smallIcon; }
+
+  // The toolkit's window; only the window layer and its own tests use it.
+  DialogHost& Host() const { return *host; }
 
  protected:
   // After the controls exist, before the window is shown.
@@ -102,26 +115,32 @@ class DialogWindow : public QDialog {
   // Paints the window when it is minimised; nothing otherwise.
   virtual void OnPaint() {}
 
-  void reject() override { OnCancel(); }
-  void closeEvent(QCloseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
-  void contextMenuEvent(QContextMenuEvent* event) override;
-  void paintEvent(QPaintEvent* event) override;
+  // The client area's size in pixels.
+  struct ClientSize {
+    int width;
+    int height;
+  };
+  ClientSize GetClientSize() const;
+  // In OnPaint: the window's background, then the icon at 32 by 32 pixels
+  // with its top left corner at x, y.
+  void DrawIcon(int x, int y, const Icon& icon);
 
   static constexpr int kIdCancelCode = 2;
 
  private:
-  QWidget* Build(const ControlTemplate& control, QButtonGroup** radioGroup);
+  friend class DialogHost;
+
+  // The host's part of Create and DoModal: the controls of the template,
+  // their tooltips and the Help button's visibility; the modal run.
+  void BuildControls();
+  int RunModal();
 
   const DialogTemplate& dialogTemplate;
-  BaseUnits units;
+  std::unique_ptr<DialogHost> host;
   bool created = false;
-  std::map<int, QWidget*> controls;
-  std::map<const QWidget*, int> ids;
-  std::vector<QButtonGroup*> radioGroups;
   std::vector<MenuEntry> systemMenu;
-  QIcon largeIcon;
-  QIcon smallIcon;
+  Icon largeIcon;
+  Icon smallIcon;
 };
 
 }  // namespace zaltor::win

@@ -1,14 +1,22 @@
-// Icons from the program's resources.
+// Icons from the program's resources, named by their resource id; the
+// window layer draws them from the resource's images.
 #pragma once
-
-#include <QIcon>
-#include <QPixmap>
 
 namespace zaltor::win {
 
-// Every image of the icon; a null icon when there is no such resource.
-QIcon LoadIconResource(int id);
-// The image of that size, or the largest one scaled to it.
-QPixmap IconPixmap(int id, int size);
+class Icon {
+ public:
+  Icon() = default;
+  explicit Icon(int resourceId) : resourceId(resourceId) {}
+  int ResourceId() const { return resourceId; }
+  bool IsNull() const { return resourceId == 0; }
+  bool operator==(const Icon&) const = default;
+
+ private:
+  int resourceId = 0;
+};
+
+// The icon, or a null icon when there is no such resource.
+Icon LoadIconResource(int id);
 
 }  // namespace zaltor::win

@@ -4,7 +4,6 @@
 // the caller waits for the answer.
 #pragma once
 
-#include <QWidget>
 #include <functional>
 #include <string>
 
@@ -12,11 +11,13 @@
 
 namespace zaltor::win {
 
+class DialogWindow;
+
 struct MessageBoxRequest {
   std::string text;
   std::string caption;
   unsigned style = 0;
-  QWidget* owner = nullptr;
+  DialogWindow* owner = nullptr;
 };
 
 // Replaces the boxes by a function that answers them; it runs on the thread
@@ -25,7 +26,7 @@ using MessageBoxAnswerer = std::function<int(const MessageBoxRequest&)>;
 void SetMessageBoxAnswerer(MessageBoxAnswerer answerer);
 
 // Shows the box and returns the answer code.
-int MessageBox(QWidget* owner, const char* text, const char* caption, unsigned style);
+int MessageBox(DialogWindow* owner, const char* text, const char* caption, unsigned style);
 
 // The application's name: the program file's name without directory and
 // extension. Boxes without a caption of their own carry it.

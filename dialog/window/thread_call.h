@@ -3,33 +3,36 @@
 // caller waits for it there, while that thread keeps serving its events.
 #pragma once
 
-#include <QObject>
-#include <QThread>
 #include <functional>
 #include <type_traits>
 #include <utility>
 
 namespace zaltor::win {
 
-// Runs call on object's thread and waits until it has run there, or has been
-// dropped unrun because the object went first, as Qt drops a call to a
-// deleted object.
-void RunOnThreadOf(QObject* object, const std::function<void()>& call);
+class DialogWindow;
 
-// Queues call for object's thread and returns at once; dropped likewise.
-void PostToThreadOf(QObject* object, std::function<void()> call);
+// True on the thread that owns the window.
+bool OnThreadOf(const DialogWindow& window);
 
-// Runs call on object's thread and returns its result. On that thread itself
-// it runs at once. The object's thread must never be waiting for the caller.
+// Runs call on the window's thread and waits until it has run there, or has
+// been dropped unrun because the window went first.
+void RunOnThreadOf(DialogWindow& window, const std::function<void()>& call);
+
+// Queues call for the window's thread and returns at once; dropped likewise.
+void PostToThreadOf(DialogWindow& window, std::function<void()> call);
+
+// Runs call on the window's thread and returns its result. On that thread
+// itself it runs at once. The window's thread must never be waiting for the
+// caller.
 template <class Call>
-auto CallOnThreadOf(QObject* object, Call&& call) -> decltype(call()) {
+auto CallOnThreadOf(DialogWindow& window, Call&& call) -> decltype(call()) {
   using Result = decltype(call());
-  if (QThread::currentThread() == object->thread()) return call();
+  if (OnThreadOf(window)) return call();
   if constexpr (std::is_void_v<Result>) {
-    RunOnThreadOf(object, [&call] { call(); });
+    RunOnThreadOf(window, [&call] { call(); });
   } else {
     Result result{};
-    RunOnThreadOf(object, [&call, &result] { result = call(); });
+    RunOnThreadOf(window, [&call, &result] { result = call(); });
     return result;
   }
 }

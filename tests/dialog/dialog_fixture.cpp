@@ -1,12 +1,13 @@
 #include "dialog/dialog_fixture.h"
 
-#include <QThread>
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <sys/stat.h>
+
+#include "dialog/window/application.h"
 
 namespace zaltor::testing {
 
@@ -65,8 +66,8 @@ bool ServeUntil(const std::function<bool()>& done, std::chrono::milliseconds lim
   const auto end = std::chrono::steady_clock::now() + limit;
   while (!done()) {
     if (std::chrono::steady_clock::now() > end) return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    QThread::msleep(1);
+    win::PumpMessages(5);
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }
   return true;
 }

@@ -3,7 +3,6 @@
 // waiting on the dialog's thread while another thread works.
 #pragma once
 
-#include <QCoreApplication>
 #include <chrono>
 #include <functional>
 #include <map>

@@ -1,7 +1,5 @@
 // What Go sends the engine: the option vector built from the fields, the
 // status line that shows it, the drive reconciliation and the two histories.
-#include <QLineEdit>
-#include <QTest>
 #include <gtest/gtest.h>
 
 #include "dialog/run_fixture.h"
@@ -206,28 +204,6 @@ TEST_F(OptionVectorTest, WordsHistoryHoldsTwentyNewestFirst) {
   Go("a");
   EXPECT_EQ(ValueOf(Runs().back(), "/sp"), "(absent)");
   EXPECT_EQ(words->GetCount(), 20);
-}
-
-// Typed text is what Go reads: the text fields complete nothing, and Enter
-// in them presses Go at once.
-TEST_F(OptionVectorTest, TypedTextGoesAsTypedAndEnterInAComboBoxPressesGo) {
-  SearchDialog& d = Open();
-  d.Combo(res::kWords)->InsertString(0, "error code");
-  QLineEdit* pattern = d.Combo(res::kPattern)->lineEdit();
-  QLineEdit* words = d.Combo(res::kWords)->lineEdit();
-  d.FocusControl(res::kPattern);
-  QTest::keyClicks(pattern, "t");
-  d.FocusControl(res::kWords);
-  QTest::keyClicks(words, "error");
-  QTest::keyClick(words, Qt::Key_Return);
-  ASSERT_TRUE(testing::ServeUntil([this] { return !Runs().empty() && !dialog->WorkerActive(); }));
-  EXPECT_EQ(ValueOf(OnlyRun(), "/fp"), "C:\\t");
-  EXPECT_EQ(ValueOf(OnlyRun(), "/sp"), "error");
-  d.FocusControl(res::kPattern);
-  QTest::keyClicks(pattern, "x");
-  QTest::keyClick(pattern, Qt::Key_Enter);
-  ASSERT_TRUE(testing::ServeUntil([this] { return Runs().size() == 2 && !dialog->WorkerActive(); }));
-  EXPECT_EQ(ValueOf(Runs().back(), "/fp"), "C:\\tx");
 }
 
 }  // namespace

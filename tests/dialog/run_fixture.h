@@ -3,7 +3,6 @@
 // report, as the engine would from the worker thread.
 #pragma once
 
-#include <QApplication>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -56,9 +55,7 @@ class RunFixture : public ::testing::Test {
         });
     opened = dialog.get();
     dialog->Create();
-    dialog->show();
-    QApplication::setActiveWindow(dialog.get());
-    QApplication::processEvents();
+    dialog->ShowWindow();
     return *dialog;
   }
 

@@ -1,9 +1,6 @@
 // A run from Go to its end: Stop, Go again, Reset refused, closing during a
 // run, the editor starts after a completed run, boxes from the worker, and a
 // real search that keeps the dialog's thread free.
-#include <QElapsedTimer>
-#include <QTest>
-#include <QTimer>
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -141,8 +138,7 @@ TEST_F(RunLifecycleTest, EngineBoxesFromTheWorkerAreShownOnTheDialogsThread) {
   EXPECT_EQ(shown[0].caption, "ZALTOR File Utility V3.2.1");
   EXPECT_EQ(shown[0].style, kStyleStopQuestion);
   EXPECT_EQ(Text(res::kStatus), kAbortText);
-  QWidget* focus = QApplication::focusWidget();
-  EXPECT_TRUE(focus == d.Control(res::kSize)) << (focus ? focus->objectName().toStdString() : "none");
+  EXPECT_EQ(d.FocusedDlgItem(), res::kSize);
 }
 
 TEST_F(RunLifecycleTest, ClosingDuringARunSaysSoStopsItAnswersItsQuestionsAndEndsAfterTheWorker) {
@@ -159,21 +155,21 @@ TEST_F(RunLifecycleTest, ClosingDuringARunSaysSoStopsItAnswersItsQuestionsAndEnd
     return 1;
   };
   Start("*.a");
-  QTest::keyClick(&d, Qt::Key_Escape);
+  d.OnSysCommand(win::kScClose, 0);
   // Until the worker has returned the window stays, says why and answers.
   ASSERT_TRUE(ServeUntil([&] { return stopAnswer.load() != 0; }));
   ServeUntil([] { return false; }, std::chrono::milliseconds(50));
-  EXPECT_TRUE(d.isVisible());
+  EXPECT_TRUE(d.IsWindowVisible());
   EXPECT_EQ(Text(res::kStatus), kStoppingText);
-  QTest::keyClick(&d, Qt::Key_Escape);
+  d.OnSysCommand(win::kScClose, 0);
   d.OnGoStop();
-  EXPECT_TRUE(d.isVisible());
+  EXPECT_TRUE(d.IsWindowVisible());
   EXPECT_EQ(Runs().size(), 1u);
   EXPECT_EQ(Text(res::kStatus), kStoppingText);
   release.store(true);
-  ASSERT_TRUE(ServeUntil([&d] { return !d.isVisible(); }));
+  ASSERT_TRUE(ServeUntil([&d] { return !d.IsWindowVisible(); }));
   EXPECT_FALSE(d.WorkerActive());
-  EXPECT_EQ(d.result(), 2);
+  EXPECT_EQ(d.EndCode(), 2);
   EXPECT_EQ(continueAnswer.load(), kIdNo);
   EXPECT_EQ(stopAnswer.load(), kIdYes);
   EXPECT_TRUE(boxes.Boxes().empty());
@@ -198,8 +194,8 @@ TEST_F(RunLifecycleTest, DestroyingTheDialogDuringARunWaitsForTheWorkerFirst) {
   EXPECT_TRUE(ended.load());
 }
 
-// A real search over a tree on drive C:, with a timer on the dialog's thread
-// that must keep firing while the worker walks.
+// A real search over a tree on drive C:, while the dialog's thread must keep
+// serving its messages.
 TEST_F(RunLifecycleTest, ARealSearchRunsOffTheDialogsThread) {
   // The tree goes into the host's temporary directory, which TMP names.
   env.Set("TMP", nullptr);
@@ -218,27 +214,29 @@ TEST_F(RunLifecycleTest, ARealSearchRunsOffTheDialogsThread) {
     return RunSearch(engine, count, vector, files, dirs);
   });
   d.Create();
-  d.show();
+  d.ShowWindow();
   d.SetDlgItemText(res::kResults, "C:\\out.res");
   d.SetDlgItemText(res::kBatch, "C:\\out.bat");
   d.SetDlgItemText(res::kWords, "NEEDLE");
 
-  QElapsedTimer sinceTick;
-  qint64 longestGap = 0;
-  int ticks = 0;
-  QTimer timer;
-  QObject::connect(&timer, &QTimer::timeout, [&] {
-    if (ticks++ > 0) longestGap = std::max(longestGap, sinceTick.elapsed());
-    sinceTick.restart();
-  });
-  timer.start(10);
-  sinceTick.start();
+  // Each look at the worker comes between two turns of serving messages.
+  using Clock = std::chrono::steady_clock;
+  Clock::time_point lastTurn = Clock::now();
+  Clock::duration longestGap{};
+  int turns = 0;
   d.SetDlgItemText(res::kPattern, "*.txt");
   d.OnGoStop();
-  ASSERT_TRUE(ServeUntil([&d] { return !d.WorkerActive(); }, std::chrono::seconds(120)));
-  timer.stop();
-  std::printf("[ figure ] dialog thread: %d timer ticks during the search, longest gap %lld ms\n", ticks,
-              static_cast<long long>(longestGap));
+  ASSERT_TRUE(ServeUntil(
+      [&] {
+        const Clock::time_point now = Clock::now();
+        longestGap = std::max(longestGap, now - lastTurn);
+        lastTurn = now;
+        ++turns;
+        return !d.WorkerActive();
+      },
+      std::chrono::seconds(120)));
+  std::printf("[ figure ] dialog thread: %d turns during the search, longest gap %lld ms\n", turns,
+              static_cast<long long>(std::chrono::duration_cast<std::chrono::milliseconds>(longestGap).count()));
   EXPECT_EQ(d.LastFilesFound(), 1000u);
   EXPECT_EQ(d.LastDirsVisited(), 1042u);
   EXPECT_EQ(d.GetDlgItemText(res::kStatus).rfind("Search completed! 1000 file(s) found", 0), 0u);

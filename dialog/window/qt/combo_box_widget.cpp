@@ -1,4 +1,4 @@
-#include "dialog/window/combo_box.h"
+#include "dialog/window/qt/combo_box_widget.h"
 
 #include <QLineEdit>
 #include <cctype>
@@ -11,12 +11,12 @@ QString FromText(const char* text) { return QString::fromLocal8Bit(text != nullp
 
 bool StartsWithIgnoringCase(const std::string& item, const std::string& prefix) {
   if (prefix.size() > item.size()) return false;
-  return ComboBox::CompareItems(item.substr(0, prefix.size()), prefix) == 0;
+  return ComboBoxWidget::CompareItems(item.substr(0, prefix.size()), prefix) == 0;
 }
 
 }  // namespace
 
-ComboBox::ComboBox(QWidget* parent, bool editable, bool sorted) : QComboBox(parent), sortedList(sorted) {
+ComboBoxWidget::ComboBoxWidget(QWidget* parent, bool editable, bool sorted) : QComboBox(parent), sortedList(sorted) {
   setEditable(editable);
   setInsertPolicy(QComboBox::NoInsert);
   setDuplicatesEnabled(true);
@@ -31,7 +31,7 @@ ComboBox::ComboBox(QWidget* parent, bool editable, bool sorted) : QComboBox(pare
   connect(this, qOverload<int>(&QComboBox::activated), this, [this](int index) { selection = index; });
 }
 
-int ComboBox::CompareItems(const std::string& a, const std::string& b) {
+int ComboBoxWidget::CompareItems(const std::string& a, const std::string& b) {
   const std::size_t length = std::min(a.size(), b.size());
   for (std::size_t i = 0; i < length; ++i) {
     const int ca = std::tolower(static_cast<unsigned char>(a[i]));
@@ -41,7 +41,7 @@ int ComboBox::CompareItems(const std::string& a, const std::string& b) {
   return a.size() == b.size() ? 0 : a.size() < b.size() ? -1 : 1;
 }
 
-int ComboBox::AddString(const char* text) {
+int ComboBoxWidget::AddString(const char* text) {
   if (!sortedList) return InsertString(-1, text);
   // Binary search for the first place whose item does not sort before the
   // text, probing the lower midpoint.
@@ -62,7 +62,7 @@ int ComboBox::AddString(const char* text) {
   return InsertString(low, text);
 }
 
-int ComboBox::InsertString(int index, const char* text) {
+int ComboBoxWidget::InsertString(int index, const char* text) {
   if (index > count()) return kComboError;
   if (index < 0) index = count();
   const QString keep = isEditable() ? lineEdit()->text() : QString();
@@ -75,7 +75,7 @@ int ComboBox::InsertString(int index, const char* text) {
   return index;
 }
 
-int ComboBox::DeleteString(int index) {
+int ComboBoxWidget::DeleteString(int index) {
   if (index < 0 || index >= count()) return kComboError;
   const QString keep = isEditable() ? lineEdit()->text() : QString();
   if (selection == index) {
@@ -89,7 +89,7 @@ int ComboBox::DeleteString(int index) {
   return count();
 }
 
-int ComboBox::FindString(int start, const char* text) const {
+int ComboBoxWidget::FindString(int start, const char* text) const {
   const std::string prefix = text != nullptr ? text : "";
   const int total = count();
   for (int step = 1; step <= total; ++step) {
@@ -99,7 +99,7 @@ int ComboBox::FindString(int start, const char* text) const {
   return kComboError;
 }
 
-int ComboBox::FindStringExact(int start, const char* text) const {
+int ComboBoxWidget::FindStringExact(int start, const char* text) const {
   const std::string wanted = text != nullptr ? text : "";
   const int total = count();
   for (int step = 1; step <= total; ++step) {
@@ -109,7 +109,7 @@ int ComboBox::FindStringExact(int start, const char* text) const {
   return kComboError;
 }
 
-int ComboBox::SetCurSel(int index) {
+int ComboBoxWidget::SetCurSel(int index) {
   if (index < -1 || index >= count()) {
     selection = kComboError;
     setCurrentIndex(-1);
@@ -121,20 +121,20 @@ int ComboBox::SetCurSel(int index) {
   return index < 0 ? kComboError : index;
 }
 
-std::string ComboBox::GetLBText(int index) const {
+std::string ComboBoxWidget::GetLBText(int index) const {
   if (index < 0 || index >= count()) return std::string();
   return itemText(index).toLocal8Bit().toStdString();
 }
 
-void ComboBox::LimitText(int characters) {
+void ComboBoxWidget::LimitText(int characters) {
   if (isEditable()) lineEdit()->setMaxLength(characters > 0 ? characters : 32767);
 }
 
-std::string ComboBox::WindowText() const {
+std::string ComboBoxWidget::WindowText() const {
   return (isEditable() ? lineEdit()->text() : currentText()).toLocal8Bit().toStdString();
 }
 
-void ComboBox::SetWindowText(const char* text) {
+void ComboBoxWidget::SetWindowText(const char* text) {
   if (isEditable()) lineEdit()->setText(FromText(text));
 }
 

@@ -1,4 +1,4 @@
-#include "dialog/window/dialog_window.h"
+#include "dialog/window/qt/dialog_host.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -9,25 +9,21 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <algorithm>
 #include <cstring>
 #include <utility>
 
-#include "dialog/window/group_box.h"
-#include "dialog/window/icon_resource.h"
-#include "dialog/window/radio_button.h"
+#include "dialog/window/qt/group_box.h"
+#include "dialog/window/qt/icon_image.h"
+#include "dialog/window/qt/radio_button.h"
 #include "resources/resource_ids.h"
 #include "resources/resources.h"
 
 namespace zaltor::win {
 
 namespace {
-
-DialogWindow::HelpHandler& ProgramHelpHandler() {
-  static DialogWindow::HelpHandler handler;
-  return handler;
-}
 
 QString FromText(const char* text) { return QString::fromLocal8Bit(text != nullptr ? text : ""); }
 
@@ -37,19 +33,15 @@ constexpr int kComboFieldHeight = 13;
 
 }  // namespace
 
-DialogWindow::DialogWindow(const DialogTemplate& dialogTemplate, QWidget* parent)
-    : QDialog(parent), dialogTemplate(dialogTemplate) {
+DialogHost::DialogHost(DialogWindow& window, const DialogTemplate& dialogTemplate, QWidget* parent)
+    : QDialog(parent), window(window), dialogTemplate(dialogTemplate) {
   Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint;
   if (dialogTemplate.style & kDialogCaption) flags |= Qt::WindowTitleHint;
   if (dialogTemplate.style & kDialogSystemMenu) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
   setWindowFlags(flags);
 }
 
-DialogWindow::~DialogWindow() = default;
-
-void DialogWindow::Create() {
-  if (created) return;
-  created = true;
+void DialogHost::Build() {
   setWindowTitle(FromText(dialogTemplate.title));
   setFont(DialogFont(dialogTemplate.fontName, dialogTemplate.pointSize));
   units = BaseUnitsOf(font());
@@ -75,14 +67,13 @@ void DialogWindow::Create() {
     }
   }
   for (auto& [id, widget] : controls) {
-    const std::string tip = ToolTipText(id);
+    const std::string tip = window.ToolTipText(id);
     if (!tip.empty()) widget->setToolTip(FromText(tip.c_str()));
   }
-  if (QWidget* help = Control(res::kCommandHelp)) help->setVisible(static_cast<bool>(ProgramHelpHandler()));
-  OnInitDialog();
+  if (QWidget* help = Control(res::kCommandHelp)) help->setVisible(DialogWindow::HasHelpHandler());
 }
 
-QWidget* DialogWindow::Build(const ControlTemplate& row, QButtonGroup** radioGroup) {
+QWidget* DialogHost::Build(const ControlTemplate& row, QButtonGroup** radioGroup) {
   const QString caption = FromText(row.caption);
   QRect place = DialogUnitsToPixels(units, row.x, row.y, row.width, row.height);
   // A radio button outside the current run of its group starts a new one.
@@ -94,7 +85,7 @@ QWidget* DialogWindow::Build(const ControlTemplate& row, QButtonGroup** radioGro
       auto* button = new QPushButton(caption, this);
       button->setDefault(row.kind == ControlKind::kDefaultPushButton);
       const int id = row.id;
-      connect(button, &QPushButton::clicked, this, [this, id] { OnCommand(id); });
+      connect(button, &QPushButton::clicked, this, [this, id] { window.OnCommand(id); });
       widget = button;
       break;
     }
@@ -133,7 +124,7 @@ QWidget* DialogWindow::Build(const ControlTemplate& row, QButtonGroup** radioGro
       break;
     case ControlKind::kComboDropDown:
     case ControlKind::kComboDropList: {
-      auto* combo = new ComboBox(this, row.kind == ControlKind::kComboDropDown, row.style & kSorted);
+      auto* combo = new ComboBoxWidget(this, row.kind == ControlKind::kComboDropDown, row.style & kSorted);
       const int field = DialogUnitsToPixels(units, 0, 0, 0, kComboFieldHeight).height();
       place.setHeight(std::min(place.height(), std::max(field, combo->minimumSizeHint().height())));
       widget = combo;
@@ -157,199 +148,50 @@ QWidget* DialogWindow::Build(const ControlTemplate& row, QButtonGroup** radioGro
   return widget;
 }
 
-int DialogWindow::DoModal() {
-  Create();
-  return exec();
-}
-
-QWidget* DialogWindow::Control(int id) const {
+QWidget* DialogHost::Control(int id) const {
   auto found = controls.find(id);
   return found != controls.end() ? found->second : nullptr;
 }
 
-ComboBox* DialogWindow::Combo(int id) const { return dynamic_cast<ComboBox*>(Control(id)); }
+ComboBoxWidget* DialogHost::Combo(int id) const { return dynamic_cast<ComboBoxWidget*>(Control(id)); }
 
-int DialogWindow::ControlId(const QWidget* widget) const {
+int DialogHost::ControlId(const QWidget* widget) const {
   auto found = ids.find(widget);
   return found != ids.end() ? found->second : kNoId;
 }
 
-std::string DialogWindow::GetDlgItemText(int id) {
-  return Invoke([this, id] {
-    QWidget* widget = Control(id);
-    QString text;
-    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-      text = edit->text();
-    } else if (auto* combo = dynamic_cast<ComboBox*>(widget)) {
-      return combo->WindowText();
-    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-      text = button->text();
-    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-      text = label->text();
-    } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
-      text = frame->title();
-    }
-    return text.toLocal8Bit().toStdString();
-  });
-}
-
-int DialogWindow::GetDlgItemText(int id, char* buffer, int size) {
-  if (buffer == nullptr || size <= 0) return 0;
-  const std::string text = GetDlgItemText(id);
-  std::size_t length = std::min(text.size(), static_cast<std::size_t>(size - 1));
-  while (length > 0 && length < text.size() && (static_cast<unsigned char>(text[length]) & 0xc0) == 0x80) {
-    --length;
-  }
-  std::memcpy(buffer, text.data(), length);
-  buffer[length] = '\0';
-  return static_cast<int>(length);
-}
-
-void DialogWindow::SetDlgItemText(int id, const char* text) {
-  const QString value = FromText(text);
-  Invoke([this, id, &value, text] {
-    QWidget* widget = Control(id);
-    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-      edit->setText(value);
-    } else if (auto* combo = dynamic_cast<ComboBox*>(widget)) {
-      combo->SetWindowText(text);
-    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-      button->setText(value);
-    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-      label->setText(value);
-    } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
-      frame->setTitle(value);
-    }
-  });
-}
-
-void DialogWindow::CheckDlgButton(int id, int state) {
-  Invoke([this, id, state] {
-    auto* button = qobject_cast<QAbstractButton*>(Control(id));
-    if (button == nullptr) return;
-    QButtonGroup* group = button->group();
-    // An exclusive group does not let its last checked button be cleared.
-    const bool exclusive = group != nullptr && group->exclusive();
-    if (exclusive) group->setExclusive(false);
-    button->setChecked(state != kUnchecked);
-    if (exclusive) group->setExclusive(true);
-  });
-}
-
-int DialogWindow::IsDlgButtonChecked(int id) {
-  return Invoke([this, id] {
-    auto* button = qobject_cast<QAbstractButton*>(Control(id));
-    return button != nullptr && button->isChecked() ? kChecked : kUnchecked;
-  });
-}
-
-void DialogWindow::CheckRadioButton(int first, int last, int id) {
-  Invoke([this, first, last, id] {
-    for (int each = first; each <= last; ++each) {
-      if (each != id) CheckDlgButton(each, kUnchecked);
-    }
-    CheckDlgButton(id, kChecked);
-  });
-}
-
-int DialogWindow::GetCheckedRadioButton(int first, int last) {
-  return Invoke([this, first, last] {
-    for (int each = first; each <= last; ++each) {
-      if (IsDlgButtonChecked(each) == kChecked) return each;
-    }
-    return 0;
-  });
-}
-
-void DialogWindow::EnableDlgItem(int id, bool enable) {
-  Invoke([this, id, enable] {
-    if (QWidget* widget = Control(id)) widget->setEnabled(enable);
-  });
-}
-
-bool DialogWindow::IsDlgItemEnabled(int id) {
-  return Invoke([this, id] {
-    QWidget* widget = Control(id);
-    return widget != nullptr && widget->isEnabled();
-  });
-}
-
-void DialogWindow::FocusDlgItem(int id) {
-  Invoke([this, id] {
-    if (QWidget* widget = Control(id)) widget->setFocus(Qt::OtherFocusReason);
-  });
-}
-
-std::string DialogWindow::ToolTipText(int id) const {
-  const char* text = res::LoadResourceString(id & 0xffff);
-  return text != nullptr ? text : "";
-}
-
-void DialogWindow::AppendSystemMenu(int command, const char* text) {
-  systemMenu.push_back({command, text != nullptr ? text : ""});
-}
-
-void DialogWindow::OnSysCommand(int command, long) {
-  if ((command & 0xfff0) == kScClose) close();
-}
-
-void DialogWindow::SetHelpHandler(HelpHandler handler) { ProgramHelpHandler() = std::move(handler); }
-
-void DialogWindow::OnHelpCommand() {
-  if (ProgramHelpHandler()) ProgramHelpHandler()(0x20000UL + static_cast<unsigned long>(dialogTemplate.id));
-}
-
-void DialogWindow::SetIcons(const QIcon& large, const QIcon& small) {
-  largeIcon = large;
-  smallIcon = small;
-  // Qt keeps one icon per window, with every size in it.
-  QIcon both = large;
-  for (const QSize& size : small.availableSizes()) both.addPixmap(small.pixmap(size));
-  setWindowIcon(both);
-}
-
-void DialogWindow::OnCommand(int id) {
-  if (id == kIdCancelCode) {
-    OnCancel();
-  } else if (id == res::kCommandHelp) {
-    OnHelpCommand();
-  } else if (id == res::kIdOk) {
-    EndDialog(res::kIdOk);
-  }
-}
-
-void DialogWindow::closeEvent(QCloseEvent* event) {
+void DialogHost::closeEvent(QCloseEvent* event) {
   // The dialog decides in OnCancel whether and when it ends.
   event->ignore();
-  OnCancel();
+  window.OnCancel();
 }
 
-void DialogWindow::keyPressEvent(QKeyEvent* event) {
+void DialogHost::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-    OnHelpCommand();
+    window.OnHelpCommand();
     return;
   }
   QDialog::keyPressEvent(event);
 }
 
-void DialogWindow::contextMenuEvent(QContextMenuEvent* event) {
+void DialogHost::contextMenuEvent(QContextMenuEvent* event) {
   QMenu menu(this);
-  connect(menu.addAction(tr("&Close")), &QAction::triggered, this, [this] { OnSysCommand(kScClose, 0); });
-  for (const MenuEntry& entry : systemMenu) {
+  connect(menu.addAction(tr("&Close")), &QAction::triggered, this, [this] { window.OnSysCommand(kScClose, 0); });
+  for (const DialogWindow::MenuEntry& entry : window.SystemMenu()) {
     if (entry.command == 0) {
       menu.addSeparator();
     } else {
       const int command = entry.command;
       connect(menu.addAction(FromText(entry.text.c_str())), &QAction::triggered, this,
-              [this, command] { OnSysCommand(command, 0); });
+              [this, command] { window.OnSysCommand(command, 0); });
     }
   }
   menu.exec(event->globalPos());
 }
 
-void DialogWindow::paintEvent(QPaintEvent* event) {
+void DialogHost::paintEvent(QPaintEvent* event) {
   if (isMinimized()) {
-    OnPaint();
+    window.OnPaint();
   } else {
     QDialog::paintEvent(event);
   }

@@ -1,4 +1,4 @@
-#include "dialog/window/dialog_units.h"
+#include "dialog/window/qt/dialog_units.h"
 
 #include <QFontMetrics>
 

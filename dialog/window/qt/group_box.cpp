@@ -1,4 +1,4 @@
-#include "dialog/window/group_box.h"
+#include "dialog/window/qt/group_box.h"
 
 #include <QPainter>
 #include <QStyle>

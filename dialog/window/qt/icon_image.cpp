@@ -1,4 +1,4 @@
-#include "dialog/window/icon_resource.h"
+#include "dialog/window/qt/icon_image.h"
 
 #include <QImage>
 
@@ -18,12 +18,12 @@ QPixmap PixmapOf(const res::IconImage& image) {
 
 }  // namespace
 
-QIcon LoadIconResource(int id) {
+QIcon QtIcon(const Icon& icon) {
   int count = 0;
-  const res::IconImage* images = res::FindIconImages(id, &count);
-  QIcon icon;
-  for (int i = 0; i < count; ++i) icon.addPixmap(PixmapOf(images[i]));
-  return icon;
+  const res::IconImage* images = icon.IsNull() ? nullptr : res::FindIconImages(icon.ResourceId(), &count);
+  QIcon all;
+  for (int i = 0; i < count; ++i) all.addPixmap(PixmapOf(images[i]));
+  return all;
 }
 
 QPixmap IconPixmap(int id, int size) {

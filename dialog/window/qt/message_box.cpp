@@ -11,7 +11,9 @@
 #include <utility>
 #include <vector>
 
-#include "dialog/window/thread_call.h"
+#include "dialog/window/dialog_window.h"
+#include "dialog/window/qt/dialog_host.h"
+#include "dialog/window/qt/object_thread_call.h"
 
 namespace zaltor::win {
 
@@ -66,9 +68,9 @@ std::vector<ButtonAnswer> ButtonsOf(unsigned style) {
 // to be answered with one of them: neither Esc nor the close box does.
 class Box : public QMessageBox {
  public:
-  Box(const MessageBoxRequest& request, bool answerRequired)
+  Box(const MessageBoxRequest& request, QWidget* parent, bool answerRequired)
       : QMessageBox(IconOf(request.style), QString::fromLocal8Bit(request.caption.c_str()),
-                    QString::fromLocal8Bit(request.text.c_str()), QMessageBox::NoButton, request.owner),
+                    QString::fromLocal8Bit(request.text.c_str()), QMessageBox::NoButton, parent),
         answerRequired(answerRequired) {
     // Paths and values are shown as they are, never read as markup.
     setTextFormat(Qt::PlainText);
@@ -94,12 +96,12 @@ class Box : public QMessageBox {
   const bool answerRequired;
 };
 
-int ShowBox(const MessageBoxRequest& request) {
+int ShowBox(const MessageBoxRequest& request, QWidget* parent) {
   if (MessageBoxAnswerer answerer = CurrentAnswerer()) return answerer(request);
   const std::vector<ButtonAnswer> buttons = ButtonsOf(request.style);
   const bool hasCancel = std::any_of(buttons.begin(), buttons.end(),
                                      [](const ButtonAnswer& button) { return button.answer == kIdCancel; });
-  Box box(request, buttons.size() > 1 && !hasCancel);
+  Box box(request, parent, buttons.size() > 1 && !hasCancel);
   for (const ButtonAnswer& button : buttons) box.addButton(button.button);
   box.setDefaultButton(buttons.front().button);
   // Esc means Cancel where there is one, OK on a box with OK alone.
@@ -115,6 +117,21 @@ int ShowBox(const MessageBoxRequest& request) {
   return (request.style & kMbButtonMask) == kMbYesNo ? kIdNo : kIdCancel;
 }
 
+// Shows the box on parent's thread (the application's without one).
+int ShowOnThreadOf(QWidget* parent, const MessageBoxRequest& request) {
+  QObject* home = parent != nullptr ? static_cast<QObject*>(parent) : QCoreApplication::instance();
+  return CallOnObjectThread(home, [&request, parent] { return ShowBox(request, parent); });
+}
+
+MessageBoxRequest Request(DialogWindow* owner, const char* text, const char* caption, unsigned style) {
+  MessageBoxRequest request;
+  request.text = text != nullptr ? text : "";
+  request.caption = caption != nullptr ? caption : ApplicationName();
+  request.style = style;
+  request.owner = owner;
+  return request;
+}
+
 }  // namespace
 
 void SetMessageBoxAnswerer(MessageBoxAnswerer answerer) {
@@ -122,14 +139,8 @@ void SetMessageBoxAnswerer(MessageBoxAnswerer answerer) {
   scriptedAnswerer = std::move(answerer);
 }
 
-int MessageBox(QWidget* owner, const char* text, const char* caption, unsigned style) {
-  MessageBoxRequest request;
-  request.text = text != nullptr ? text : "";
-  request.caption = caption != nullptr ? caption : ApplicationName();
-  request.style = style;
-  request.owner = owner;
-  QObject* home = owner != nullptr ? static_cast<QObject*>(owner) : QCoreApplication::instance();
-  return CallOnThreadOf(home, [&request] { return ShowBox(request); });
+int MessageBox(DialogWindow* owner, const char* text, const char* caption, unsigned style) {
+  return ShowOnThreadOf(owner != nullptr ? &owner->Host() : nullptr, Request(owner, text, caption, style));
 }
 
 std::string ApplicationName() {
@@ -137,9 +148,11 @@ std::string ApplicationName() {
 }
 
 int AppMessageBox(const char* text, unsigned style) {
-  QWidget* owner = CallOnThreadOf(QCoreApplication::instance(), [] { return QApplication::activeWindow(); });
+  QWidget* active =
+      CallOnObjectThread(QCoreApplication::instance(), [] { return QApplication::activeWindow(); });
+  auto* host = dynamic_cast<DialogHost*>(active);
   const std::string caption = ApplicationName();
-  return MessageBox(owner, text, caption.c_str(), style);
+  return ShowOnThreadOf(active, Request(host != nullptr ? &host->Window() : nullptr, text, caption.c_str(), style));
 }
 
 }  // namespace zaltor::win

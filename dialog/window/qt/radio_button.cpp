@@ -1,4 +1,4 @@
-#include "dialog/window/radio_button.h"
+#include "dialog/window/qt/radio_button.h"
 
 #include <QButtonGroup>
 

@@ -3,6 +3,10 @@
 #include <QStringList>
 #include <utility>
 
+#include "dialog/window/dialog_window.h"
+#include "dialog/window/qt/dialog_host.h"
+#include "dialog/window/qt/save_as_dialog.h"
+
 namespace zaltor::win {
 
 namespace {
@@ -28,7 +32,7 @@ QStringList NameFilters(const std::string& filter) {
 }  // namespace
 
 std::unique_ptr<QFileDialog> MakeSaveAsDialog(const SaveAsRequest& request) {
-  auto dialog = std::make_unique<QFileDialog>(request.owner, QString::fromLocal8Bit(request.title.c_str()));
+  auto dialog = std::make_unique<QFileDialog>(request.owner != nullptr ? &request.owner->Host() : nullptr, QString::fromLocal8Bit(request.title.c_str()));
   dialog->setAcceptMode(QFileDialog::AcceptSave);
   dialog->setFileMode(QFileDialog::AnyFile);
   dialog->setNameFilters(NameFilters(request.filter));

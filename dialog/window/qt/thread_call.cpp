@@ -7,6 +7,10 @@
 #include <memory>
 #include <mutex>
 
+#include "dialog/window/dialog_window.h"
+#include "dialog/window/qt/dialog_host.h"
+#include "dialog/window/qt/object_thread_call.h"
+
 namespace zaltor::win {
 
 namespace {
@@ -86,13 +90,21 @@ void PostCall(QObject* object, std::function<void()> call, std::shared_ptr<Hando
 
 }  // namespace
 
-void RunOnThreadOf(QObject* object, const std::function<void()>& call) {
+void RunOnObjectThread(QObject* object, const std::function<void()>& call) {
   auto handoff = std::make_shared<Handoff>();
   std::unique_lock<std::mutex> lock(handoff->mutex);
   PostCall(object, call, handoff);
   handoff->finished.wait(lock, [&handoff] { return handoff->done; });
 }
 
-void PostToThreadOf(QObject* object, std::function<void()> call) { PostCall(object, std::move(call), nullptr); }
+void PostToObjectThread(QObject* object, std::function<void()> call) { PostCall(object, std::move(call), nullptr); }
+
+bool OnThreadOf(const DialogWindow& window) { return QThread::currentThread() == window.Host().thread(); }
+
+void RunOnThreadOf(DialogWindow& window, const std::function<void()>& call) { RunOnObjectThread(&window.Host(), call); }
+
+void PostToThreadOf(DialogWindow& window, std::function<void()> call) {
+  PostToObjectThread(&window.Host(), std::move(call));
+}
 
 }  // namespace zaltor::win

@@ -1,6 +1,6 @@
 // The Win32 list semantics of the combo box: searches, explicit and sorted
 // insertion, deletion and the selection that typing clears.
-#include "dialog/window/combo_box.h"
+#include "dialog/window/qt/combo_box_widget.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -15,8 +15,8 @@ std::vector<std::string> Items(const ComboBox& combo) {
   return items;
 }
 
-TEST(ComboBoxTest, FindStringIsACaseInsensitivePrefixSearchThatWraps) {
-  ComboBox combo(nullptr, true, false);
+TEST(ComboBoxWidgetTest, FindStringIsACaseInsensitivePrefixSearchThatWraps) {
+  ComboBoxWidget combo(nullptr, true, false);
   for (const char* item : {"D:\\(CDROM)", "c:\\(FIXED)", "C:\\(RAM)", "All"}) combo.AddString(item);
   EXPECT_EQ(combo.FindString(-1, "C:"), 1);
   EXPECT_EQ(combo.FindString(1, "c:"), 2);
@@ -27,8 +27,8 @@ TEST(ComboBoxTest, FindStringIsACaseInsensitivePrefixSearchThatWraps) {
   EXPECT_EQ(combo.FindStringExact(-1, "Al"), kComboError);
 }
 
-TEST(ComboBoxTest, SortedAddPlacesByBinarySearchAndInsertDoesNot) {
-  ComboBox combo(nullptr, false, true);
+TEST(ComboBoxWidgetTest, SortedAddPlacesByBinarySearchAndInsertDoesNot) {
+  ComboBoxWidget combo(nullptr, false, true);
   // Explicit insertion keeps the order given, even on a sorted list.
   combo.InsertString(0, "A:\\(REMOVABLE)");
   combo.InsertString(0, "C:\\(FIXED)");
@@ -36,21 +36,21 @@ TEST(ComboBoxTest, SortedAddPlacesByBinarySearchAndInsertDoesNot) {
   EXPECT_EQ(combo.AddString("All"), 0);
   EXPECT_EQ(Items(combo), (std::vector<std::string>{"All", "D:\\(CDROM)", "C:\\(FIXED)", "A:\\(REMOVABLE)"}));
 
-  ComboBox sorted(nullptr, false, true);
+  ComboBoxWidget sorted(nullptr, false, true);
   for (const char* item : {"pear", "Apple", "fig", "banana"}) sorted.AddString(item);
   EXPECT_EQ(Items(sorted), (std::vector<std::string>{"Apple", "banana", "fig", "pear"}));
   // A colon sorts before letters.
-  EXPECT_LT(ComboBox::CompareItems("A:\\(REMOVABLE)", "All"), 0);
-  EXPECT_EQ(ComboBox::CompareItems("ALL", "all"), 0);
+  EXPECT_LT(ComboBoxWidget::CompareItems("A:\\(REMOVABLE)", "All"), 0);
+  EXPECT_EQ(ComboBoxWidget::CompareItems("ALL", "all"), 0);
 
-  ComboBox unsorted(nullptr, false, false);
+  ComboBoxWidget unsorted(nullptr, false, false);
   unsorted.AddString("b");
   unsorted.AddString("a");
   EXPECT_EQ(Items(unsorted), (std::vector<std::string>{"b", "a"}));
 }
 
-TEST(ComboBoxTest, InsertDeleteAndSelectionFollowTheItems) {
-  ComboBox combo(nullptr, true, false);
+TEST(ComboBoxWidgetTest, InsertDeleteAndSelectionFollowTheItems) {
+  ComboBoxWidget combo(nullptr, true, false);
   EXPECT_EQ(combo.InsertString(1, "past the end"), kComboError);
   combo.AddString("one");
   combo.AddString("three");
@@ -68,8 +68,8 @@ TEST(ComboBoxTest, InsertDeleteAndSelectionFollowTheItems) {
   EXPECT_EQ(combo.GetLBText(7), "");
 }
 
-TEST(ComboBoxTest, TypingClearsTheSelectionAndTheLimitHolds) {
-  ComboBox combo(nullptr, true, false);
+TEST(ComboBoxWidgetTest, TypingClearsTheSelectionAndTheLimitHolds) {
+  ComboBoxWidget combo(nullptr, true, false);
   combo.AddString("Audio(*.wav)");
   combo.SetCurSel(0);
   combo.LimitText(5);

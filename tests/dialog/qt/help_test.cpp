@@ -1,6 +1,7 @@
 // Help: one viewer, reused at each topic while it runs, closed at the end
 // only if it still runs.
 #include "dialog/window/help.h"
+#include "dialog/window/qt/help_viewer.h"
 
 #include <QScrollBar>
 #include <csignal>

@@ -9,25 +9,25 @@
 #include <gtest/gtest.h>
 
 #include "dialog/dialog_fixture.h"
-#include "dialog/window/thread_call.h"
+#include "dialog/window/qt/object_thread_call.h"
 
 namespace zaltor {
 namespace {
 
 using testing::ServeUntil;
 
-TEST(ThreadCallTest, ACallRunsOnTheObjectsThreadAndTheCallerGetsItsResult) {
+TEST(ObjectThreadCallTest, ACallRunsOnTheObjectsThreadAndTheCallerGetsItsResult) {
   QObject target;
   QThread* ranOn = nullptr;
   int sideEffect = 0;
   int result = 0;
   std::atomic<bool> done{false};
   std::thread worker([&] {
-    result = win::CallOnThreadOf(&target, [&] {
+    result = win::CallOnObjectThread(&target, [&] {
       ranOn = QThread::currentThread();
       return 42;
     });
-    win::CallOnThreadOf(&target, [&] { sideEffect = result + 1; });
+    win::CallOnObjectThread(&target, [&] { sideEffect = result + 1; });
     done.store(true);
   });
   ASSERT_TRUE(ServeUntil([&done] { return done.load(); }));
@@ -37,7 +37,7 @@ TEST(ThreadCallTest, ACallRunsOnTheObjectsThreadAndTheCallerGetsItsResult) {
   EXPECT_EQ(sideEffect, 43);
 
   // On the object's own thread the call runs at once, with no event loop.
-  EXPECT_EQ(win::CallOnThreadOf(&target, [] { return 5; }), 5);
+  EXPECT_EQ(win::CallOnObjectThread(&target, [] { return 5; }), 5);
 }
 
 // Deletes its victim when the first call reaches the application's thread,
@@ -57,7 +57,7 @@ class DeleteBeforeDelivery : public QObject {
   QObject* victim;
 };
 
-TEST(ThreadCallTest, ACallToAnObjectDeletedBeforeItsTurnIsDroppedAndTheCallerGoesOn) {
+TEST(ObjectThreadCallTest, ACallToAnObjectDeletedBeforeItsTurnIsDroppedAndTheCallerGoesOn) {
   auto* target = new QObject;
   DeleteBeforeDelivery filter(target);
   qApp->installEventFilter(&filter);
@@ -65,7 +65,7 @@ TEST(ThreadCallTest, ACallToAnObjectDeletedBeforeItsTurnIsDroppedAndTheCallerGoe
   int result = -1;
   std::atomic<bool> done{false};
   std::thread worker([&] {
-    result = win::CallOnThreadOf(target, [&ran] {
+    result = win::CallOnObjectThread(target, [&ran] {
       ran = true;
       return 7;
     });
