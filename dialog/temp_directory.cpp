@@ -4,6 +4,8 @@
 #include <cstring>
 #include <string>
 
+#include "platform/host_temp_directories.h"
+
 namespace zaltor {
 
 namespace {
@@ -29,19 +31,15 @@ void GetTempDirectory(char* buffer, FileSystem& fs) {
   if (buffer == nullptr) return;
   buffer[0] = '\0';
   std::string directory;
-  for (const char* name : {"TMP", "TEMP", "TMPDIR"}) {
+  for (const char* name : {"TMP", "TEMP"}) {
     directory = AsDirectory(std::getenv(name), fs);
     if (!directory.empty()) break;
   }
-  // The user's own runtime directory before the shared /tmp, where another
-  // user could lay a trap under the default file names.
-  if (directory.empty()) {
-    directory = AsDirectory(std::getenv("XDG_RUNTIME_DIR"), fs);
-    if (!directory.empty() && !IsDirectory(fs, directory)) directory.clear();
+  for (const HostTempDirectory& host : HostTempDirectories()) {
+    if (!directory.empty()) break;
+    directory = AsDirectory(host.hostPath.c_str(), fs);
+    if (!directory.empty() && host.mustExist && !IsDirectory(fs, directory)) directory.clear();
   }
-  // Creating a directory at the root of the machine is not acceptable here:
-  // the host's own temporary directory stands in for C:\TMP.
-  if (directory.empty()) directory = AsDirectory("/tmp", fs);
   if (directory.empty()) {
     directory = "C:\\TMP\\";
     StatData data;
