@@ -23,10 +23,4 @@ std::string HelpFilePathFor(const std::string& programPath);
 // False when the viewer cannot start.
 bool WinHelp(const std::string& helpFile, unsigned command, unsigned long data);
 
-// The viewer's last argument when later topics come on its standard input.
-constexpr char kFollowInput[] = "-";
-
-// The viewer program's path: "zaltor-help" beside the program file.
-std::string HelpViewerPath();
-
 }  // namespace zaltor::win

@@ -8,6 +8,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include "dialog/window/qt/help_viewer.h"
 #include "platform/process_start.h"
 
 namespace zaltor::win {

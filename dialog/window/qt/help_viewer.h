@@ -8,6 +8,12 @@ class QSocketNotifier;
 
 namespace zaltor::win {
 
+// The viewer's last argument when later topics come on its standard input.
+constexpr char kFollowInput[] = "-";
+
+// The viewer program's path: "zaltor-help" beside the program file.
+std::string HelpViewerPath();
+
 // The viewer's window: a help file is HTML whose topics are anchors named by
 // their context number in hexadecimal ("20066").
 class HelpViewer : public QTextBrowser {
