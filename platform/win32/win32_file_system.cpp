@@ -70,10 +70,13 @@ class Win32FileSystem : public FileSystem {
     return _localtime64_s(out, &value) == 0;
   }
 
+  // windows.h makes macros of these names, which also rename the members to
+  // GetLogicalDriveStringsA and GetDriveTypeA: the calls name the global
+  // functions, or they would be the members calling themselves.
   unsigned GetLogicalDriveStrings(unsigned size, char* buffer) override {
-    return GetLogicalDriveStringsA(size, buffer);
+    return ::GetLogicalDriveStringsA(size, buffer);
   }
-  unsigned GetDriveType(const char* root) override { return GetDriveTypeA(root); }
+  unsigned GetDriveType(const char* root) override { return ::GetDriveTypeA(root); }
 
   std::string HostPath(const char* drivePath) override { return drivePath; }
   std::string DrivePath(const char* hostPath) override { return hostPath; }
