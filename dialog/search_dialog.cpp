@@ -153,7 +153,9 @@ int SearchDialog::OpenInEditor(const char* defaultEditor, int controlId) {
   char field[kMaxPath];
   GetDlgItemText(controlId, field, sizeof field);
   const char* editorValue = std::getenv("EDITOR");
-  if (editorValue == nullptr && !DefaultEditorCanOpen(controlId, field)) return 0;
+  if (editorValue == nullptr && kDefaultEditorNeedsExistingFile && !DefaultEditorCanOpen(controlId, field)) {
+    return 0;
+  }
   // The editor is another program: it gets the host's name for the file.
   std::string fileName;
   if (field[0] != '\0') {

@@ -14,4 +14,8 @@ constexpr int kInheritInput = -1;
 // not runnable, ENOMEM, ...).
 int StartProcess(const char* const* argv, int standardInput = kInheritInput);
 
+// Lets the programs this process starts end without anybody waiting for
+// them; called once, before the first start.
+void LeaveStartedProcessesUnwaited();
+
 }  // namespace zaltor

@@ -3,5 +3,6 @@
 namespace zaltor {
 
 const char kDefaultEditor[] = "xdg-open";
+const bool kDefaultEditorNeedsExistingFile = true;
 
 }  // namespace zaltor

@@ -34,4 +34,9 @@ int StartProcess(const char* const* argv, int standardInput) {
   return result;
 }
 
+void LeaveStartedProcessesUnwaited() {
+  // The system reaps them when they end.
+  std::signal(SIGCHLD, SIG_IGN);
+}
+
 }  // namespace zaltor
