@@ -71,6 +71,7 @@ std::string DialogWindow::ToolTipText(int id) const {
 
 void DialogWindow::AppendSystemMenu(int command, const char* text) {
   systemMenu.push_back({command, text != nullptr ? text : ""});
+  ShowSystemMenuEntry(systemMenu.back());
 }
 
 void DialogWindow::OnSysCommand(int command, long) {

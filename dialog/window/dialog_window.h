@@ -134,6 +134,8 @@ class DialogWindow {
   // their tooltips and the Help button's visibility; the modal run.
   void BuildControls();
   int RunModal();
+  // The host's window menu gets the entry just appended.
+  void ShowSystemMenuEntry(const MenuEntry& entry);
 
   const DialogTemplate& dialogTemplate;
   std::unique_ptr<DialogHost> host;

@@ -123,6 +123,9 @@ void DialogWindow::FocusDlgItem(int id) {
   });
 }
 
+// The context menu is made from SystemMenu() each time it opens.
+void DialogWindow::ShowSystemMenuEntry(const MenuEntry&) {}
+
 void DialogWindow::SetIcons(const Icon& large, const Icon& small) {
   largeIcon = large;
   smallIcon = small;

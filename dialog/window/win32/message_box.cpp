@@ -1,0 +1,64 @@
+#include "dialog/window/message_box.h"
+
+#include "dialog/window/win32/windows_api.h"
+
+#include <mutex>
+#include <utility>
+
+#include "dialog/window/dialog_window.h"
+#include "dialog/window/win32/dialog_host.h"
+
+namespace zaltor::win {
+
+namespace {
+
+std::mutex answererMutex;
+MessageBoxAnswerer scriptedAnswerer;
+
+MessageBoxAnswerer CurrentAnswerer() {
+  std::lock_guard<std::mutex> lock(answererMutex);
+  return scriptedAnswerer;
+}
+
+int ShowBox(const MessageBoxRequest& request, HWND owner) {
+  if (MessageBoxAnswerer answerer = CurrentAnswerer()) return answerer(request);
+  return MessageBoxA(owner, request.text.c_str(), request.caption.c_str(), request.style);
+}
+
+}  // namespace
+
+void SetMessageBoxAnswerer(MessageBoxAnswerer answerer) {
+  std::lock_guard<std::mutex> lock(answererMutex);
+  scriptedAnswerer = std::move(answerer);
+}
+
+int MessageBox(DialogWindow* owner, const char* text, const char* caption, unsigned style) {
+  MessageBoxRequest request;
+  request.text = text != nullptr ? text : "";
+  request.caption = caption != nullptr ? caption : ApplicationName();
+  request.style = style;
+  request.owner = owner;
+  if (owner == nullptr) return ShowBox(request, nullptr);
+  return CallOnThreadOf(*owner, [&request, owner] { return ShowBox(request, owner->Host().Handle()); });
+}
+
+std::string ApplicationName() {
+  char path[MAX_PATH] = {};
+  const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+  std::string name(path, length < sizeof path ? length : 0);
+  const std::size_t slash = name.find_last_of("\\/");
+  if (slash != std::string::npos) name.erase(0, slash + 1);
+  const std::size_t dot = name.rfind('.');
+  if (dot != std::string::npos) name.resize(dot);
+  return name;
+}
+
+int AppMessageBox(const char* text, unsigned style) {
+  MessageBoxRequest request;
+  request.text = text != nullptr ? text : "";
+  request.caption = ApplicationName();
+  request.style = style;
+  return ShowBox(request, GetActiveWindow());
+}
+
+}  // namespace zaltor::win
