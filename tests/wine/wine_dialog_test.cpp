@@ -1,0 +1,170 @@
+// The Windows build of the dialog program under Wine, on a virtual X
+// display, driven as a person would with xdotool: the window appears under
+// its title, a typed pattern and Enter search a drive linked onto a tree,
+// the editor is started on the batch and the result file, and Esc ends the
+// program.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <thread>
+
+#include "support/cli_run.h"
+#include "support/temp_tree.h"
+
+namespace zaltor::testing {
+namespace {
+
+constexpr char kTitle[] = "ZALTOR File Utility V3.2.1";
+
+std::string Output(const std::string& command) {
+  std::string text;
+  if (std::FILE* pipe = popen(command.c_str(), "r")) {
+    char buffer[256];
+    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) text += buffer;
+    pclose(pipe);
+  }
+  return text;
+}
+
+std::string FileText(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+bool WaitFor(const std::function<bool()>& done, std::chrono::seconds limit) {
+  const auto end = std::chrono::steady_clock::now() + limit;
+  while (!done()) {
+    if (std::chrono::steady_clock::now() > end) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(250));
+  }
+  return true;
+}
+
+// Starts the shell command in a process group of its own; its process id.
+pid_t Start(const std::string& command) {
+  const pid_t child = fork();
+  if (child == 0) {
+    setpgid(0, 0);
+    execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  return child;
+}
+
+class WineDialog : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const char* named = std::getenv("ZALTOR_WINDOWS_DIALOG");
+    exe = named != nullptr ? named : ZALTOR_WINDOWS_DIALOG_PATH;
+    if (!std::filesystem::exists(exe) ||
+        std::system("{ command -v wine && command -v Xvfb && command -v xdotool; } >/dev/null 2>&1") != 0) {
+      GTEST_SKIP() << "the Windows zaltor.exe, wine, Xvfb or xdotool is missing";
+    }
+    // A display nobody uses.
+    for (int number = 90; number < 200 && display.empty(); ++number) {
+      if (!std::filesystem::exists("/tmp/.X" + std::to_string(number) + "-lock")) display = ":" + std::to_string(number);
+    }
+    server = Start("exec Xvfb " + display + " -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1");
+    prefix = home.Path("prefix");
+    std::system((Environment() + " wineboot -i >/dev/null 2>&1; " + Environment() + " wineserver -w").c_str());
+    drive.File("found.txt", "needle");
+    drive.File("other.dat", "nothing");
+    // The editor records each start in a file named for the file it opens.
+    drive.File("rec.bat", "@copy nul T:\\started-%~n1.txt >nul\r\n");
+    std::filesystem::create_directory_symlink(drive.root(), prefix + "/dosdevices/t:");
+  }
+
+  void TearDown() override {
+    if (program > 0) {
+      kill(-program, SIGKILL);
+      waitpid(program, nullptr, 0);
+    }
+    if (!prefix.empty()) std::system((Environment() + " wineserver -k >/dev/null 2>&1").c_str());
+    if (server > 0) {
+      kill(-server, SIGTERM);
+      waitpid(server, nullptr, 0);
+    }
+  }
+
+  std::string Environment() const {
+    return "DISPLAY=" + display + " WINEPREFIX=" + ShellQuote(prefix) + " WINEDEBUG=-all";
+  }
+  std::string Xdotool(const std::string& arguments) const {
+    return Output("DISPLAY=" + display + " xdotool " + arguments + " 2>/dev/null");
+  }
+  // The directory Wine's TEMP names, where the default result files go.
+  std::string TempDirectory() const {
+    for (const auto& user : std::filesystem::directory_iterator(prefix + "/drive_c/users")) {
+      if (std::filesystem::exists(user.path() / "Temp")) return (user.path() / "Temp").string();
+    }
+    return std::string();
+  }
+
+  std::string exe;
+  std::string display;
+  pid_t server = -1;
+  pid_t program = -1;
+  TempTree home;
+  TempTree drive;
+  std::string prefix;
+};
+
+TEST_F(WineDialog, APatternTypedAndEnterSearchOpenTheEditorTwiceAndEscEnds) {
+  const auto started = std::chrono::steady_clock::now();
+  program = Start("exec env " + Environment() + " EDITOR='T:\\rec.bat' WINEPATH='T:\\' wine " + ShellQuote(exe) +
+                  " >/dev/null 2>&1");
+  std::string window;
+  ASSERT_TRUE(WaitFor(
+      [&] {
+        window = Xdotool(std::string("search --onlyvisible --name '^") + kTitle + "$'");
+        return !window.empty();
+      },
+      std::chrono::seconds(90)))
+      << "no window titled " << kTitle;
+  window = window.substr(0, window.find('\n'));
+
+  // A click on the frame gives the window the display's focus; the pattern
+  // field has the dialog's.
+  Xdotool("mousemove --window " + window + " 60 12 click 1");
+  Xdotool("type --delay 50 't:*.txt'");
+  Xdotool("key Return");
+  const std::string temp = TempDirectory();
+  ASSERT_FALSE(temp.empty());
+  EXPECT_TRUE(WaitFor(
+      [&] {
+        return drive.Exists("started-zltbatch.txt") && drive.Exists("started-zltoutputs.txt");
+      },
+      std::chrono::seconds(60)))
+      << "the editor was not started on both files";
+  const std::string results = FileText(temp + "/zltoutputs.txt");
+  EXPECT_NE(results.find(" Directory of \"t:\\\""), std::string::npos) << results;
+  EXPECT_NE(results.find("found.txt"), std::string::npos) << results;
+  EXPECT_EQ(results.find("other.dat"), std::string::npos) << results;
+
+  Xdotool("mousemove --window " + window + " 60 12 click 1");
+  Xdotool("key Escape");
+  int status = -1;
+  EXPECT_TRUE(WaitFor([&] { return waitpid(program, &status, WNOHANG) == program; }, std::chrono::seconds(30)))
+      << "Esc did not end the program";
+  if (WIFEXITED(status)) program = -1;
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+  std::printf("[ figure ] zaltor.exe under Wine: %lld s from start to end\n",
+              static_cast<long long>(std::chrono::duration_cast<std::chrono::seconds>(
+                                         std::chrono::steady_clock::now() - started)
+                                         .count()));
+}
+
+}  // namespace
+}  // namespace zaltor::testing
