@@ -1,8 +1,8 @@
 // The Windows build of the dialog program under Wine, on a virtual X
 // display, driven as a person would with xdotool: the window appears under
-// its title, a typed pattern and Enter search a drive linked onto a tree,
-// the editor is started on the batch and the result file, and Esc ends the
-// program.
+// its title, the window menu's last entry opens the About box, a typed
+// pattern and Enter search a drive linked onto a tree, the editor is started
+// on the batch and the result file, and Esc ends the program.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -104,6 +104,33 @@ class WineDialog : public ::testing::Test {
   std::string Xdotool(const std::string& arguments) const {
     return Output("DISPLAY=" + display + " xdotool " + arguments + " 2>/dev/null");
   }
+  // The first visible window of that title, waiting up to limit; empty if none.
+  std::string WindowTitled(const std::string& title, std::chrono::seconds limit) const {
+    std::string window;
+    WaitFor(
+        [&] {
+          window = Xdotool("search --onlyvisible --name '^" + title + "$'");
+          return !window.empty();
+        },
+        limit);
+    return window.substr(0, window.find('\n'));
+  }
+  // A click on the window's frame gives it the display's focus.
+  void Focus(const std::string& window) const { Xdotool("mousemove --window " + window + " 60 12 click 1"); }
+  // A click into the main dialog's pattern field, found from its place in
+  // the template (63, 18 in a dialog of 312 by 297 units), gives that field
+  // the focus, wherever the dialog's own focus was.
+  void ClickPattern(const std::string& window) const {
+    std::istringstream geometry(Xdotool("getwindowgeometry --shell " + window));
+    int width = 0;
+    int height = 0;
+    for (std::string line; std::getline(geometry, line);) {
+      if (line.rfind("WIDTH=", 0) == 0) width = std::atoi(line.c_str() + 6);
+      if (line.rfind("HEIGHT=", 0) == 0) height = std::atoi(line.c_str() + 7);
+    }
+    Xdotool("mousemove --window " + window + " " + std::to_string(width * 73 / 312) + " " +
+            std::to_string(height * 24 / 297) + " click 1");
+  }
   // The directory Wine's TEMP names, where the default result files go.
   std::string TempDirectory() const {
     for (const auto& user : std::filesystem::directory_iterator(prefix + "/drive_c/users")) {
@@ -121,23 +148,25 @@ class WineDialog : public ::testing::Test {
   std::string prefix;
 };
 
-TEST_F(WineDialog, APatternTypedAndEnterSearchOpenTheEditorTwiceAndEscEnds) {
+TEST_F(WineDialog, TheMenuOpensAboutAPatternAndEnterSearchTheEditorOpensBothFilesAndEscEnds) {
   const auto started = std::chrono::steady_clock::now();
   program = Start("exec env " + Environment() + " EDITOR='T:\\rec.bat' WINEPATH='T:\\' wine " + ShellQuote(exe) +
                   " >/dev/null 2>&1");
-  std::string window;
-  ASSERT_TRUE(WaitFor(
-      [&] {
-        window = Xdotool(std::string("search --onlyvisible --name '^") + kTitle + "$'");
-        return !window.empty();
-      },
-      std::chrono::seconds(90)))
-      << "no window titled " << kTitle;
-  window = window.substr(0, window.find('\n'));
+  const std::string window = WindowTitled(kTitle, std::chrono::seconds(90));
+  ASSERT_FALSE(window.empty()) << "no window titled " << kTitle;
 
-  // A click on the frame gives the window the display's focus; the pattern
-  // field has the dialog's.
-  Xdotool("mousemove --window " + window + " 60 12 click 1");
+  // Alt+Space opens the window menu; its last entry is About.
+  Focus(window);
+  Xdotool("key alt+space");
+  Xdotool("key Up Return");
+  const std::string about = WindowTitled("About ZALTOR32", std::chrono::seconds(20));
+  ASSERT_FALSE(about.empty()) << "the window menu opened no About box";
+  Focus(about);
+  Xdotool("key Return");
+  EXPECT_TRUE(WaitFor([&] { return WindowTitled("About ZALTOR32", std::chrono::seconds(0)).empty(); },
+                      std::chrono::seconds(20)));
+
+  ClickPattern(window);
   Xdotool("type --delay 50 't:*.txt'");
   Xdotool("key Return");
   const std::string temp = TempDirectory();
@@ -153,7 +182,7 @@ TEST_F(WineDialog, APatternTypedAndEnterSearchOpenTheEditorTwiceAndEscEnds) {
   EXPECT_NE(results.find("found.txt"), std::string::npos) << results;
   EXPECT_EQ(results.find("other.dat"), std::string::npos) << results;
 
-  Xdotool("mousemove --window " + window + " 60 12 click 1");
+  ClickPattern(window);
   Xdotool("key Escape");
   int status = -1;
   EXPECT_TRUE(WaitFor([&] { return waitpid(program, &status, WNOHANG) == program; }, std::chrono::seconds(30)))
