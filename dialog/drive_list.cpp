@@ -1,6 +1,9 @@
 #include "dialog/drive_list.h"
 
 #include <cstring>
+#include <string>
+
+#include "engine/text_copy.h"
 
 namespace zaltor {
 
@@ -29,9 +32,8 @@ void FillDriveList(win::ComboBox& combo, FileSystem& fs) {
   for (const char* root = roots; *root != '\0'; root += std::strlen(root) + 1) {
     const char* tag = DriveTypeTag(fs.GetDriveType(root));
     if (tag == nullptr) continue;
-    char entry[52] = {};
-    std::strncpy(entry, root, sizeof entry - 1);
-    std::strncat(entry, tag, sizeof entry - 1 - std::strlen(entry));
+    char entry[52];
+    CopyBounded(entry, sizeof entry, std::string(root) + tag);
     combo.InsertString(0, entry);
   }
   combo.AddString("All");
