@@ -2,7 +2,8 @@
 // display, driven as a person would with xdotool: the window appears under
 // its title, the window menu's last entry opens the About box, a typed
 // pattern and Enter search a drive linked onto a tree, the editor is started
-// on the batch and the result file, and Esc ends the program.
+// on the batch and the result file, and Esc ends the program, also in the
+// middle of a long search.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -120,7 +121,10 @@ class WineDialog : public ::testing::Test {
   // A click into the main dialog's pattern field, found from its place in
   // the template (63, 18 in a dialog of 312 by 297 units), gives that field
   // the focus, wherever the dialog's own focus was.
-  void ClickPattern(const std::string& window) const {
+  void ClickPattern(const std::string& window) const { ClickAt(window, 63, 18); }
+  // A click ten units right of and six below a place in the main dialog's
+  // template, scaled to the window's size in pixels.
+  void ClickAt(const std::string& window, int x, int y) const {
     std::istringstream geometry(Xdotool("getwindowgeometry --shell " + window));
     int width = 0;
     int height = 0;
@@ -128,8 +132,8 @@ class WineDialog : public ::testing::Test {
       if (line.rfind("WIDTH=", 0) == 0) width = std::atoi(line.c_str() + 6);
       if (line.rfind("HEIGHT=", 0) == 0) height = std::atoi(line.c_str() + 7);
     }
-    Xdotool("mousemove --window " + window + " " + std::to_string(width * 73 / 312) + " " +
-            std::to_string(height * 24 / 297) + " click 1");
+    Xdotool("mousemove --window " + window + " " + std::to_string(width * (x + 10) / 312) + " " +
+            std::to_string(height * (y + 6) / 297) + " click 1");
   }
   // The directory Wine's TEMP names, where the default result files go.
   std::string TempDirectory() const {
@@ -192,6 +196,34 @@ TEST_F(WineDialog, TheMenuOpensAboutAPatternAndEnterSearchTheEditorOpensBothFile
   std::printf("[ figure ] zaltor.exe under Wine: %lld s from start to end\n",
               static_cast<long long>(std::chrono::duration_cast<std::chrono::seconds>(
                                          std::chrono::steady_clock::now() - started)
+                                         .count()));
+}
+
+// Esc while the worker reads every file of a large tree: the dialog stops the
+// run, answers what the worker still asks, and ends once it has returned.
+TEST_F(WineDialog, EscDuringAContentSearchEndsTheProgramOnceTheWorkerHasStopped) {
+  std::filesystem::create_directory_symlink("/usr/share", prefix + "/dosdevices/u:");
+  program = Start("exec env " + Environment() + " wine " + ShellQuote(exe) + " >/dev/null 2>&1");
+  const std::string window = WindowTitled(kTitle, std::chrono::seconds(90));
+  ASSERT_FALSE(window.empty()) << "no window titled " << kTitle;
+  ClickPattern(window);
+  Xdotool("type --delay 50 'u:*'");
+  ClickAt(window, 83, 36);  // Words/Phrases/Hex
+  Xdotool("type --delay 50 'no such words here'");
+  Xdotool("key Return");
+  std::this_thread::sleep_for(std::chrono::seconds(3));
+  int status = -1;
+  ASSERT_NE(waitpid(program, &status, WNOHANG), program) << "the program ended by itself";
+  ClickPattern(window);
+  const auto pressed = std::chrono::steady_clock::now();
+  Xdotool("key Escape");
+  EXPECT_TRUE(WaitFor([&] { return waitpid(program, &status, WNOHANG) == program; }, std::chrono::seconds(60)))
+      << "Esc during the search did not end the program";
+  if (WIFEXITED(status)) program = -1;
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+  std::printf("[ figure ] zaltor.exe under Wine: ended %lld ms after Esc during a search\n",
+              static_cast<long long>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                         std::chrono::steady_clock::now() - pressed)
                                          .count()));
 }
 
