@@ -186,6 +186,9 @@ TEST_F(WineDialog, TheMenuOpensAboutAPatternAndEnterSearchTheEditorOpensBothFile
   EXPECT_NE(results.find("found.txt"), std::string::npos) << results;
   EXPECT_EQ(results.find("other.dat"), std::string::npos) << results;
 
+  // The editor's command interpreters take the display's focus while they
+  // start; the click comes after they have gone.
+  std::this_thread::sleep_for(std::chrono::seconds(3));
   ClickPattern(window);
   Xdotool("key Escape");
   int status = -1;
