@@ -13,7 +13,8 @@ file(GLOB host_neutral_tests CONFIGURE_DEPENDS
   ${CMAKE_CURRENT_SOURCE_DIR}/platform/drive_path_test.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/platform/drive_table_test.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/platform/split_path_test.cpp
-  ${CMAKE_CURRENT_SOURCE_DIR}/platform/wildcard_test.cpp)
+  ${CMAKE_CURRENT_SOURCE_DIR}/platform/wildcard_test.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/platform/win32/*_test.cpp)
 add_executable(zaltor_tests ${host_neutral_tests})
 target_include_directories(zaltor_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(zaltor_tests PRIVATE zaltor_engine gtest gtest_main)
