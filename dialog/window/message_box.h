@@ -24,6 +24,9 @@ struct MessageBoxRequest {
 // the box would have been shown on. An empty function restores the boxes.
 using MessageBoxAnswerer = std::function<int(const MessageBoxRequest&)>;
 void SetMessageBoxAnswerer(MessageBoxAnswerer answerer);
+// The function set above, or an empty one: each host asks it before it
+// shows a box.
+MessageBoxAnswerer CurrentMessageBoxAnswerer();
 
 // Shows the box and returns the answer code.
 int MessageBox(DialogWindow* owner, const char* text, const char* caption, unsigned style);

@@ -7,8 +7,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <algorithm>
-#include <mutex>
-#include <utility>
 #include <vector>
 
 #include "dialog/window/dialog_window.h"
@@ -18,14 +16,6 @@
 namespace zaltor::win {
 
 namespace {
-
-std::mutex answererMutex;
-MessageBoxAnswerer scriptedAnswerer;
-
-MessageBoxAnswerer CurrentAnswerer() {
-  std::lock_guard<std::mutex> lock(answererMutex);
-  return scriptedAnswerer;
-}
 
 QMessageBox::Icon IconOf(unsigned style) {
   switch (style & kMbIconMask) {
@@ -97,7 +87,7 @@ class Box : public QMessageBox {
 };
 
 int ShowBox(const MessageBoxRequest& request, QWidget* parent) {
-  if (MessageBoxAnswerer answerer = CurrentAnswerer()) return answerer(request);
+  if (MessageBoxAnswerer answerer = CurrentMessageBoxAnswerer()) return answerer(request);
   const std::vector<ButtonAnswer> buttons = ButtonsOf(request.style);
   const bool hasCancel = std::any_of(buttons.begin(), buttons.end(),
                                      [](const ButtonAnswer& button) { return button.answer == kIdCancel; });
@@ -133,11 +123,6 @@ MessageBoxRequest Request(DialogWindow* owner, const char* text, const char* cap
 }
 
 }  // namespace
-
-void SetMessageBoxAnswerer(MessageBoxAnswerer answerer) {
-  std::lock_guard<std::mutex> lock(answererMutex);
-  scriptedAnswerer = std::move(answerer);
-}
 
 int MessageBox(DialogWindow* owner, const char* text, const char* caption, unsigned style) {
   return ShowOnThreadOf(owner != nullptr ? &owner->Host() : nullptr, Request(owner, text, caption, style));

@@ -2,9 +2,6 @@
 
 #include "dialog/window/win32/windows_api.h"
 
-#include <mutex>
-#include <utility>
-
 #include "dialog/window/dialog_window.h"
 #include "dialog/window/win32/dialog_host.h"
 
@@ -12,25 +9,12 @@ namespace zaltor::win {
 
 namespace {
 
-std::mutex answererMutex;
-MessageBoxAnswerer scriptedAnswerer;
-
-MessageBoxAnswerer CurrentAnswerer() {
-  std::lock_guard<std::mutex> lock(answererMutex);
-  return scriptedAnswerer;
-}
-
 int ShowBox(const MessageBoxRequest& request, HWND owner) {
-  if (MessageBoxAnswerer answerer = CurrentAnswerer()) return answerer(request);
+  if (MessageBoxAnswerer answerer = CurrentMessageBoxAnswerer()) return answerer(request);
   return MessageBoxA(owner, request.text.c_str(), request.caption.c_str(), request.style);
 }
 
 }  // namespace
-
-void SetMessageBoxAnswerer(MessageBoxAnswerer answerer) {
-  std::lock_guard<std::mutex> lock(answererMutex);
-  scriptedAnswerer = std::move(answerer);
-}
 
 int MessageBox(DialogWindow* owner, const char* text, const char* caption, unsigned style) {
   MessageBoxRequest request;
