@@ -182,6 +182,7 @@ int PosixFileSystem::ChDir(const char* path) {
   // The trailing slash makes the one call also refuse what is no directory.
   if (host.empty() || access((host + "/").c_str(), X_OK) != 0) return kFsFailed;
   int drive = ExplicitDrive(drivePath);
+  std::lock_guard<std::mutex> lock(stateMutex);
   currentDirs[drive - 1] = drivePath.size() > 3 ? drivePath : std::string();
   if (ExplicitDrive(path) != 0) currentDrive = drive;
   return kFsOk;
@@ -190,6 +191,7 @@ int PosixFileSystem::ChDir(const char* path) {
 int PosixFileSystem::ChDrive(int drive) {
   ForgetLastRead();
   if (!table.IsMapped(drive) || !IsDirectory(table.HostDirectory(drive))) return kFsFailed;
+  std::lock_guard<std::mutex> lock(stateMutex);
   currentDrive = drive;
   return kFsOk;
 }
@@ -291,9 +293,16 @@ bool PosixFileSystem::ReadDirectory(const std::string& drivePath) {
     return ListsBefore(listed.NameOf(a), listed.NameOf(b));
   });
   read->directory = std::move(directory);
+  std::lock_guard<std::mutex> lock(stateMutex);
   lastRead.drivePath = drivePath;
   lastRead.read = std::move(read);
   return true;
+}
+
+void PosixFileSystem::ForgetLastRead() {
+  LastRead forgotten;
+  std::lock_guard<std::mutex> lock(stateMutex);
+  std::swap(lastRead, forgotten);
 }
 
 int PosixFileSystem::FindNext(FindHandle handle, FindData* out) {
@@ -312,7 +321,12 @@ int PosixFileSystem::FindClose(FindHandle handle) { return listings.erase(handle
 
 int PosixFileSystem::OpenRead(const char* path) {
   std::string drivePath;
-  if (!Resolve(path, &drivePath)) return kFsFailed;
+  LastRead last;
+  {
+    std::lock_guard<std::mutex> lock(stateMutex);
+    if (!Resolve(path, &drivePath)) return kFsFailed;
+    last = lastRead;
+  }
   // A file of the directory read last (the engine reads the files it has
   // just listed) is named relative to that directory's descriptor, so its
   // whole path need not be looked up again for each of the calls below.
@@ -321,10 +335,10 @@ int PosixFileSystem::OpenRead(const char* path) {
   unsigned char listedType = DT_UNKNOWN;
   std::size_t slash = drivePath.rfind('\\');
   std::string_view parent = std::string_view(drivePath).substr(0, slash == 2 ? 3 : slash);
-  if (lastRead.read != nullptr && slash + 1 < drivePath.size() && parent == lastRead.drivePath) {
-    base = lastRead.read->directory.get();
+  if (last.read != nullptr && slash + 1 < drivePath.size() && parent == last.drivePath) {
+    base = last.read->directory.get();
     target = drivePath.substr(slash + 1);
-    listedType = lastRead.read->TypeOf(target);
+    listedType = last.read->TypeOf(target);
   } else {
     target = HostPathOf(table, drivePath);
     if (target.empty()) return kFsFailed;

@@ -3,6 +3,7 @@
 
 #include <atomic>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -49,7 +50,9 @@ class PosixFileSystem : public FileSystem {
   int FindNext(FindHandle handle, FindData* out) override;
   int FindClose(FindHandle handle) override;
 
-  // Reads share nothing but the entries of their own descriptors.
+  // Reads share nothing but the entries of their own descriptors, and what
+  // OpenRead looks up of the current drive, directories and last directory
+  // read, which it takes under stateMutex.
   bool ReadsInParallel() const override { return true; }
   int OpenRead(const char* path) override;
   long Read(int fd, void* buffer, unsigned count) override;
@@ -142,7 +145,7 @@ class PosixFileSystem : public FileSystem {
   // already; false when it cannot be opened.
   bool ReadDirectory(const std::string& drivePath);
   // Every later enumeration reads its directory afresh.
-  void ForgetLastRead() { lastRead = LastRead(); }
+  void ForgetLastRead();
   static void Fill(const Listing& listing, const ListedEntry& entry, FindData* out);
   // The normalised drive path of path (at most 259 characters), or false.
   bool Resolve(const char* path, std::string* drivePath) const;
@@ -150,6 +153,10 @@ class PosixFileSystem : public FileSystem {
   std::string HostOf(const char* path) const;
 
   DriveTable table;
+  // Held by OpenRead, which may run on other threads, while it looks at
+  // currentDrive, currentDirs and lastRead, and by the calls that change
+  // them while they do. The thread that changes them reads them without it.
+  mutable std::mutex stateMutex;
   int currentDrive = 3;
   DriveDirectories currentDirs;
   std::unordered_map<FindHandle, Listing> listings;
