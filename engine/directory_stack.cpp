@@ -26,4 +26,12 @@ std::string DirectoryStack::pop() {
   return path;
 }
 
+std::vector<std::string> DirectoryStack::top(std::size_t n) const {
+  std::vector<std::string> paths;
+  for (const Node* node = head.get(); node != nullptr && paths.size() < n; node = node->next.get()) {
+    paths.push_back(node->path);
+  }
+  return paths;
+}
+
 }  // namespace zaltor

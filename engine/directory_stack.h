@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace zaltor {
 
@@ -21,6 +22,8 @@ class DirectoryStack {
   void push(std::string path);
   // The path pushed last, taken off; throws Underflow when empty.
   std::string pop();
+  // Copies of the at most n paths that pop would give next, in that order.
+  std::vector<std::string> top(std::size_t n) const;
   // How many paths the stack holds.
   std::int32_t count() const { return size; }
   bool empty() const { return head == nullptr; }

@@ -34,18 +34,19 @@ class Enumeration {
   FindHandle handle;
 };
 
-// Hands the file system back from the reader however a window is left.
-class FinishReading {
+// Drops what the reader holds for the directory however the scan is left.
+class LeaveDirectory {
  public:
-  explicit FinishReading(ContentReader* reader) : reader(reader) {}
-  ~FinishReading() {
-    if (reader != nullptr) reader->Finish();
+  LeaveDirectory(ContentReader* reader, const char* directory) : reader(reader), directory(directory) {}
+  ~LeaveDirectory() {
+    if (reader != nullptr) reader->Leave(directory);
   }
-  FinishReading(const FinishReading&) = delete;
-  FinishReading& operator=(const FinishReading&) = delete;
+  LeaveDirectory(const LeaveDirectory&) = delete;
+  LeaveDirectory& operator=(const LeaveDirectory&) = delete;
 
  private:
   ContentReader* reader;
+  std::string directory;
 };
 
 // Entries taken from the listing at a time.
@@ -69,11 +70,11 @@ void ScanCurrentDirectory(SearchEngine& engine) {
   Enumeration files(engine.fs, request.namePattern, &entry);
   if (!files.found()) return;
   ContentReader* reader = engine.contentReader;
+  LeaveDirectory leave(reader, directory);
   std::vector<FindData>& window = engine.scanWindow;
-  // Where each entry of the window stands in the reader's batch; kNotRead
-  // for one that fails the other criteria before any content is read.
-  constexpr std::size_t kNotRead = static_cast<std::size_t>(-1);
-  std::vector<std::size_t> batchIndex;
+  // The path of each entry of the window the reader reads; empty for one
+  // that fails the other criteria before any content is read.
+  std::vector<std::string> paths;
   bool cdWritten = false;
   bool first = true;
   bool listed = true;  // entry holds a listed entry not yet in the window
@@ -87,8 +88,7 @@ void ScanCurrentDirectory(SearchEngine& engine) {
       listed = files.next(&entry);
     }
     if (reader != nullptr) {
-      std::vector<std::string> paths;
-      batchIndex.assign(window.size(), kNotRead);
+      paths.assign(window.size(), std::string());
       for (std::size_t i = 0; i < window.size(); ++i) {
         const FindData& listedEntry = window[i];
         char path[kMaxPath];
@@ -96,12 +96,13 @@ void ScanCurrentDirectory(SearchEngine& engine) {
             !MatchEntryCriteria(engine, listedEntry) || !ContentPath(directory, listedEntry.name, path)) {
           continue;
         }
-        batchIndex[i] = paths.size();
-        paths.emplace_back(path);
+        paths[i] = path;
       }
-      reader->Start(std::move(paths));
+      // Ahead of everything queued for later directories, in the window's order.
+      for (std::size_t i = window.size(); i-- > 0;) {
+        if (!paths[i].empty()) reader->Queue(paths[i], directory, true);
+      }
     }
-    FinishReading finish(reader);
     for (std::size_t i = 0; i < window.size(); ++i) {
       if (!first && !SearchIsRunning()) {
         engine.flags.aborted = 1;
@@ -110,7 +111,7 @@ void ScanCurrentDirectory(SearchEngine& engine) {
       first = false;
       const FindData& current = window[i];
       if (current.IsDirectory() && current.name[0] == '.') continue;
-      bool matched = reader != nullptr ? batchIndex[i] != kNotRead && reader->Found(batchIndex[i])
+      bool matched = reader != nullptr ? !paths[i].empty() && reader->Found(paths[i])
                                        : MatchEntry(engine, current, directory);
       if (!matched) continue;
       if (!IsWritableName(current.name)) {

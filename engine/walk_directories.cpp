@@ -12,10 +12,15 @@
 #include "engine/output/actions.h"
 #include "engine/output/output_files.h"
 #include "engine/scan_directory.h"
+#include "engine/walk_ahead.h"
 
 namespace zaltor {
 
 namespace {
+
+// Files read at a time besides the walk's own: enough reads in flight for
+// a disk whose cache is cold, few enough that a warm one gains nothing more.
+constexpr int kReadHelpers = 4;
 
 std::string ChildPath(const char* path, const char* name) {
   std::string child = path;
@@ -25,19 +30,24 @@ std::string ChildPath(const char* path, const char* name) {
 }
 
 // Phase 1: visit every pending directory, listing its subdirectories before
-// scanning its files. Returns false when the walk ends early.
-bool VisitDirectories(SearchEngine& engine, WalkResult& result) {
+// scanning its files. Returns false when the walk ends early. ahead, when
+// given, works ahead of the visits for the content reader.
+bool VisitDirectories(SearchEngine& engine, WalkResult& result, WalkAhead* ahead) {
   SearchRequest& request = engine.request;
   // Only the directory commands need the visited paths again; without them
   // a count will do, and memory stays bounded by the pending directories.
   const bool keepVisited = engine.flags.recurseSubdirs && request.dirCommand[0] != '\0';
   std::int32_t visited = 0;
   while (!engine.pendingDirs.empty()) {
+    if (ahead != nullptr) ahead->ListNext();
     std::string dir = engine.pendingDirs.pop();
     ++visited;
     if (keepVisited) engine.visitedDirs.push(dir);
     result = EnterDirectory(engine, dir.c_str());
-    if (result == kWalkSkipped) continue;
+    if (result == kWalkSkipped) {
+      if (ahead != nullptr) ahead->Taken(dir);
+      continue;
+    }
     if (result == kWalkStop) return false;
     if (engine.flags.recurseSubdirs) {
       int found = ListCurrentSubdirectories(engine, engine.pendingDirs, dir.c_str());
@@ -53,6 +63,7 @@ bool VisitDirectories(SearchEngine& engine, WalkResult& result) {
       return false;
     }
     ScanCurrentDirectory(engine);
+    if (ahead != nullptr) ahead->Taken(dir);
     if (!SearchIsRunning()) {
       engine.flags.aborted = 1;
       return false;
@@ -142,7 +153,7 @@ void ReleaseDirectoryStacks(SearchEngine& engine) {
 
 WalkResult WalkDirectories(SearchEngine& engine) {
   WalkResult result = kWalkDone;
-  // A content search reads two files at a time where the file system allows,
+  // A content search reads ahead of the walk where the file system allows,
   // but not when a question comes before each match: a file is then read
   // only once the questions before it have been answered, as it always was.
   std::unique_ptr<ContentReader> reader;
@@ -150,17 +161,20 @@ WalkResult WalkDirectories(SearchEngine& engine) {
   if (engine.request.contentBytes != nullptr && engine.fs.ReadsInParallel() && !questionEachMatch) {
     try {
       reader = std::make_unique<ContentReader>(engine.fs, engine.request.contentBytes.get(),
-                                               engine.request.contentLength, SearchIsRunning);
+                                               engine.request.contentLength, SearchIsRunning, kReadHelpers);
     } catch (const std::system_error&) {
       // No thread to be had: the files are read one after the other.
     }
   }
   engine.contentReader = reader.get();
-  if (VisitDirectories(engine, result) && engine.flags.recurseSubdirs &&
+  std::unique_ptr<WalkAhead> ahead = reader != nullptr ? std::make_unique<WalkAhead>(engine) : nullptr;
+  if (VisitDirectories(engine, result, ahead.get()) && engine.flags.recurseSubdirs &&
       engine.request.dirCommand[0] != '\0' && engine.visitedDirs.count() > 0) {
     ApplyDirectoryCommands(engine, result);
   }
+  ahead.reset();
   engine.contentReader = nullptr;
+  reader.reset();
   ShowStatus("Please wait while cleaning up.  This can take a couple minutes...");
   ReleaseDirectoryStacks(engine);
   return result;

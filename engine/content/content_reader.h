@@ -1,15 +1,18 @@
-// Reads the files of one directory for the content search two at a time:
-// on a helper thread and on the thread that asks for the results, which it
-// takes in order, so that what is found and reported is the same as when
-// the files are read one after the other.
+// Reads files for the content search ahead of the walk, on helper threads:
+// the walk queues the files it will ask about, in the order it will, and
+// then asks about each in its own order. What it is told is what
+// SearchFileContent said of the file, whenever that ran; nothing is
+// reported from here, so what the walk writes and asks stays where it was.
 #pragma once
 
 #include <condition_variable>
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <mutex>
 #include <string>
 #include <thread>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/file_system.h"
@@ -20,28 +23,38 @@ class ContentReader {
  public:
   // fs must read in parallel (FileSystem::ReadsInParallel); bytes stays
   // valid and unchanged for the reader's life. keepReading goes to every
-  // SearchFileContent, on both threads, so it must be safe to call from
-  // either.
-  ContentReader(FileSystem& fs, const char* bytes, std::int32_t length, int (*keepReading)() = nullptr);
+  // SearchFileContent, on every thread, so it must be safe to call from any.
+  // Throws std::system_error when not even one helper can be started.
+  ContentReader(FileSystem& fs, const char* bytes, std::int32_t length, int (*keepReading)(), int helpers);
+  // Leaves what nobody has begun and waits for the reads under way.
   ~ContentReader();
   ContentReader(const ContentReader&) = delete;
   ContentReader& operator=(const ContentReader&) = delete;
 
-  // Starts on a batch of files, drive paths, read in their order. Between
-  // Start and Finish the caller makes no call on fs that changes anything
-  // there (a directory change, a listing, a file written).
-  void Start(std::vector<std::string> paths);
-  // Whether file i of the batch holds the bytes, as SearchFileContent says;
-  // waits for it, or reads it here when the helper has not begun it.
-  bool Found(std::size_t i);
-  // Leaves the files nobody has begun and waits for the helper's current
-  // one; then fs is the caller's alone again.
-  void Finish();
+  // Queues the file at path (a drive path) to be read ahead, for the walk's
+  // visit of directory; a path already known stays where it is. urgent puts
+  // it before everything queued, for the directory being searched now.
+  void Queue(const std::string& path, const std::string& directory, bool urgent);
+  // How many files are queued, under way or read and not yet asked about.
+  std::size_t Held();
+  // Whether the file at path holds the bytes, as SearchFileContent says:
+  // what a helper found, or found once it is done, or read here and now
+  // when no helper has begun it.
+  bool Found(const std::string& path);
+  // Forgets every file queued for directory; reads of them under way end
+  // unheard.
+  void Leave(const std::string& directory);
 
  private:
+  enum State { kQueued, kReading, kRead };
+  struct File {
+    std::string directory;
+    State state = kQueued;
+    bool found = false;
+    std::uint64_t id = 0;  // tells a file read from one queued again after it was left
+  };
+
   void Help();
-  // Reads the next file nobody has begun; called and returns with lock held.
-  void ReadNext(std::unique_lock<std::mutex>& lock);
 
   FileSystem& fs;
   const char* bytes;
@@ -50,13 +63,13 @@ class ContentReader {
 
   std::mutex mutex;
   std::condition_variable changed;
-  // Guarded by mutex; paths changes only while busy is 0.
-  std::vector<std::string> paths;
-  std::vector<signed char> results;  // -1 until read, then 0 or 1
-  std::size_t next = 0;
-  int busy = 0;
+  // All guarded by mutex.
+  std::unordered_map<std::string, File> files;
+  std::unordered_map<std::string, std::vector<std::string>> filesOf;  // by directory
+  std::deque<std::string> queue;  // may name files since left or taken: skipped
+  std::uint64_t nextId = 0;
   bool quit = false;
-  std::thread helper;
+  std::vector<std::thread> threads;
 };
 
 }  // namespace zaltor

@@ -1,4 +1,4 @@
-// The content search reading two files at a time: the reader on its own,
+// The content search reading ahead on helper threads: the reader on its own,
 // and whole searches that must come out as they do reading one file after
 // the other.
 #include "engine/content/content_reader.h"
@@ -56,23 +56,25 @@ TEST(ContentReader, AnswersAsTheSearchOfEachFileDoesWhateverTheOrderOfAsking) {
     expected.push_back(SearchFileContent(fs, path.c_str(), kNeedle.data(), length) == 1);
   }
   EXPECT_EQ(std::count(expected.begin(), expected.end(), true), 17);
-  ContentReader reader(fs, kNeedle.data(), length);
-  for (int round = 0; round < 3; ++round) {
+  ContentReader reader(fs, kNeedle.data(), length, nullptr, 4);
+  for (int round = 0; round < 4; ++round) {
     SCOPED_TRACE(round);
-    reader.Start(paths);
-    // In order; from the end back; only the first few, leaving the rest.
+    // Queued for later or ahead of everything; asked in order, from the end
+    // back, or only the first few with the rest left.
+    for (const std::string& path : paths) reader.Queue(path, "C:\\d", round == 3);
     std::size_t asked = round == 2 ? 5 : paths.size();
     for (std::size_t k = 0; k < asked; ++k) {
       std::size_t i = round == 1 ? paths.size() - 1 - k : k;
-      EXPECT_EQ(reader.Found(i), expected[i]) << paths[i];
+      EXPECT_EQ(reader.Found(paths[i]), expected[i]) << paths[i];
     }
-    reader.Finish();
+    reader.Leave("C:\\d");
+    EXPECT_EQ(reader.Held(), 0u);
   }
-  reader.Start({});
-  reader.Finish();
-  // Left with a batch under way, the reader still ends cleanly.
-  reader.Start(paths);
-  EXPECT_EQ(reader.Found(3), expected[3]);
+  // A file never queued is read at once; left with reads under way, the
+  // reader still ends cleanly.
+  EXPECT_EQ(reader.Found(paths[3]), expected[3]);
+  for (const std::string& path : paths) reader.Queue(path, "C:\\d", false);
+  EXPECT_EQ(reader.Found(paths[3]), expected[3]);
 }
 
 // Runs the same search reading one file at a time and two, and expects the

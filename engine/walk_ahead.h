@@ -1,0 +1,36 @@
+// Works ahead of the walk's order for a content search: lists the
+// directories the pending stack says come next and queues their candidate
+// files with the content reader, so that helpers read them while the walk
+// is still elsewhere. Nothing here writes, asks or reports: the walk lists
+// each directory again when it gets there and acts on that listing alone,
+// taking from the reader only what it found of the files still listed.
+#pragma once
+
+#include <string>
+#include <unordered_set>
+
+#include "engine/search_engine.h"
+
+namespace zaltor {
+
+class WalkAhead {
+ public:
+  explicit WalkAhead(SearchEngine& engine) : engine(engine) {}
+  WalkAhead(const WalkAhead&) = delete;
+  WalkAhead& operator=(const WalkAhead&) = delete;
+
+  // Lists the directories to be visited next that are not yet listed,
+  // within the window; the engine's current directory is left as it was.
+  void ListNext();
+  // The walk has taken directory off the stack, to visit it or not: what
+  // was queued for it is dropped once the visit (if any) is over.
+  void Taken(const std::string& directory);
+
+ private:
+  void ListAhead(const std::string& directory);
+
+  SearchEngine& engine;
+  std::unordered_set<std::string> listed;  // pending directories listed ahead
+};
+
+}  // namespace zaltor
