@@ -98,10 +98,12 @@ void ScanCurrentDirectory(SearchEngine& engine) {
         }
         paths[i] = path;
       }
-      // Ahead of everything queued for later directories, in the window's order.
-      for (std::size_t i = window.size(); i-- > 0;) {
-        if (!paths[i].empty()) reader->Queue(paths[i], directory, true);
+      // Ahead of everything queued for later directories.
+      std::vector<std::string> batch;
+      for (const std::string& path : paths) {
+        if (!path.empty()) batch.push_back(path);
       }
+      reader->Queue(batch, directory, true);
     }
     for (std::size_t i = 0; i < window.size(); ++i) {
       if (!first && !SearchIsRunning()) {

@@ -44,15 +44,17 @@ void WalkAhead::ListAhead(const std::string& directory) {
   // The same choice of files as the scan's, so that what is read here is
   // what the walk will ask about unless the tree changes meanwhile.
   std::size_t room = kFilesAhead - reader.Held();
+  std::vector<std::string> paths;
   do {
     char path[kMaxPath];
     if ((entry.IsDirectory() && entry.name[0] == '.') || !MatchEntryCriteria(engine, entry) ||
         !ContentPath(directory.c_str(), entry.name, path)) {
       continue;
     }
-    reader.Queue(path, directory, false);
+    paths.emplace_back(path);
   } while (--room > 0 && engine.fs.FindNext(handle, &entry) == kFsOk);
   engine.fs.FindClose(handle);
+  reader.Queue(paths, directory, false);
 }
 
 }  // namespace zaltor

@@ -7,6 +7,7 @@
 
 namespace zaltor {
 
+
 ContentReader::ContentReader(FileSystem& fs, const char* bytes, std::int32_t length, int (*keepReading)(),
                              int helpers)
     : fs(fs), bytes(bytes), length(length), keepReading(keepReading) {
@@ -26,28 +27,39 @@ ContentReader::~ContentReader() {
     quit = true;
     queue.clear();
   }
-  changed.notify_all();
+  work.notify_all();
   for (std::thread& thread : threads) thread.join();
 }
 
-void ContentReader::Queue(const std::string& path, const std::string& directory, bool urgent) {
+void ContentReader::Queue(const std::vector<std::string>& paths, const std::string& directory, bool urgent) {
+  std::size_t queued = 0;
   {
     std::lock_guard<std::mutex> lock(mutex);
-    auto [at, added] = files.try_emplace(path);
-    if (!added) {
-      if (!urgent || at->second.state != kQueued) return;
-    } else {
-      at->second.directory = directory;
-      at->second.id = nextId++;
-      filesOf[directory].push_back(path);
-    }
-    if (urgent) {
-      queue.push_front(path);
-    } else {
-      queue.push_back(path);
+    std::vector<std::string>& listed = filesOf[directory];
+    // Urgent ones go to the front last first, so that they keep their order.
+    for (std::size_t k = 0; k < paths.size(); ++k) {
+      const std::string& path = urgent ? paths[paths.size() - 1 - k] : paths[k];
+      auto [at, added] = files.try_emplace(path);
+      if (!added) {
+        if (!urgent || at->second.state != kQueued) continue;
+      } else {
+        at->second.directory = directory;
+        at->second.id = nextId++;
+        listed.push_back(path);
+      }
+      if (urgent) {
+        queue.push_front(path);
+      } else {
+        queue.push_back(path);
+      }
+      ++queued;
     }
   }
-  changed.notify_one();
+  if (queued == 1) {
+    work.notify_one();
+  } else if (queued > 1) {
+    work.notify_all();
+  }
 }
 
 std::size_t ContentReader::Held() {
@@ -66,7 +78,12 @@ bool ContentReader::Found(const std::string& path) {
       files.erase(at);
       return found;
     }
-    changed.wait(lock);
+    // Under way on a helper: read the next queued file meanwhile, as a
+    // helper would, and wait only when there is none.
+    if (ReadQueued(lock)) continue;
+    walkWaits = true;
+    done.wait(lock);
+    walkWaits = false;
   }
   // Nobody has begun it: read here rather than wait behind the queue. A
   // queued entry left behind is skipped by the helpers.
@@ -89,8 +106,14 @@ void ContentReader::Leave(const std::string& directory) {
 void ContentReader::Help() {
   std::unique_lock<std::mutex> lock(mutex);
   for (;;) {
-    changed.wait(lock, [this] { return quit || !queue.empty(); });
+    work.wait(lock, [this] { return quit || !queue.empty(); });
     if (quit) return;
+    ReadQueued(lock);
+  }
+}
+
+bool ContentReader::ReadQueued(std::unique_lock<std::mutex>& lock) {
+  while (!queue.empty()) {
     std::string path = std::move(queue.front());
     queue.pop_front();
     auto at = files.find(path);
@@ -105,8 +128,10 @@ void ContentReader::Help() {
       at->second.state = kRead;
       at->second.found = found;
     }
-    changed.notify_all();
+    if (walkWaits) done.notify_one();
+    return true;
   }
+  return false;
 }
 
 }  // namespace zaltor

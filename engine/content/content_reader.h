@@ -31,10 +31,11 @@ class ContentReader {
   ContentReader(const ContentReader&) = delete;
   ContentReader& operator=(const ContentReader&) = delete;
 
-  // Queues the file at path (a drive path) to be read ahead, for the walk's
-  // visit of directory; a path already known stays where it is. urgent puts
-  // it before everything queued, for the directory being searched now.
-  void Queue(const std::string& path, const std::string& directory, bool urgent);
+  // Queues the files at paths (drive paths) to be read ahead in their
+  // order, for the walk's visit of directory; a path already known stays
+  // where it is. urgent puts them before everything queued, for the
+  // directory being searched now.
+  void Queue(const std::vector<std::string>& paths, const std::string& directory, bool urgent);
   // How many files are queued, under way or read and not yet asked about.
   std::size_t Held();
   // Whether the file at path holds the bytes, as SearchFileContent says:
@@ -45,7 +46,6 @@ class ContentReader {
   // unheard.
   void Leave(const std::string& directory);
 
- private:
   enum State { kQueued, kReading, kRead };
   struct File {
     std::string directory;
@@ -54,7 +54,12 @@ class ContentReader {
     std::uint64_t id = 0;  // tells a file read from one queued again after it was left
   };
 
+
+ private:
   void Help();
+  // Reads the first file queued that nobody has begun; false when there is
+  // none. Called and returns with lock held.
+  bool ReadQueued(std::unique_lock<std::mutex>& lock);
 
   FileSystem& fs;
   const char* bytes;
@@ -62,7 +67,12 @@ class ContentReader {
   int (*keepReading)();
 
   std::mutex mutex;
-  std::condition_variable changed;
+  // Helpers wait for work, the walk for a file under way: a helper that
+  // finishes wakes the walk only when it waits, and nobody wakes a helper
+  // that has work, so that a warm cache costs few thread switches.
+  std::condition_variable work;
+  std::condition_variable done;
+  bool walkWaits = false;
   // All guarded by mutex.
   std::unordered_map<std::string, File> files;
   std::unordered_map<std::string, std::vector<std::string>> filesOf;  // by directory

@@ -61,7 +61,7 @@ TEST(ContentReader, AnswersAsTheSearchOfEachFileDoesWhateverTheOrderOfAsking) {
     SCOPED_TRACE(round);
     // Queued for later or ahead of everything; asked in order, from the end
     // back, or only the first few with the rest left.
-    for (const std::string& path : paths) reader.Queue(path, "C:\\d", round == 3);
+    reader.Queue(paths, "C:\\d", round == 3);
     std::size_t asked = round == 2 ? 5 : paths.size();
     for (std::size_t k = 0; k < asked; ++k) {
       std::size_t i = round == 1 ? paths.size() - 1 - k : k;
@@ -73,7 +73,7 @@ TEST(ContentReader, AnswersAsTheSearchOfEachFileDoesWhateverTheOrderOfAsking) {
   // A file never queued is read at once; left with reads under way, the
   // reader still ends cleanly.
   EXPECT_EQ(reader.Found(paths[3]), expected[3]);
-  for (const std::string& path : paths) reader.Queue(path, "C:\\d", false);
+  reader.Queue(paths, "C:\\d", false);
   EXPECT_EQ(reader.Found(paths[3]), expected[3]);
 }
 
