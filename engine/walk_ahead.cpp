@@ -22,6 +22,11 @@ constexpr std::size_t kFilesAhead = 1024;
 
 void WalkAhead::ListNext() {
   ContentReader& reader = *engine.contentReader;
+  // With the files cached, reads in flight gain nothing past the cores,
+  // and listing a directory twice costs more than reading ahead saves.
+  const bool waits = engine.fs.ReadsWaitForDevice();
+  reader.UseAllHelpers(waits);
+  if (!waits) return;
   if (listed.size() >= kDirectoriesAhead || reader.Held() >= kFilesAhead) return;
   for (const std::string& directory : engine.pendingDirs.top(kDirectoriesAhead)) {
     if (listed.size() >= kDirectoriesAhead || reader.Held() >= kFilesAhead) return;

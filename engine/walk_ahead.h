@@ -19,8 +19,9 @@ class WalkAhead {
   WalkAhead(const WalkAhead&) = delete;
   WalkAhead& operator=(const WalkAhead&) = delete;
 
-  // Lists the directories to be visited next that are not yet listed,
-  // within the window; the engine's current directory is left as it was.
+  // While reads wait for the device: lists the directories to be visited
+  // next that are not yet listed, within the window, and has every helper
+  // read. The engine's current directory is left as it was.
   void ListNext();
   // The walk has taken directory off the stack, to visit it or not: what
   // was queued for it is dropped once the visit (if any) is over.

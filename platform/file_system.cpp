@@ -4,4 +4,6 @@ namespace zaltor {
 
 bool FileSystem::ReadsInParallel() const { return false; }
 
+bool FileSystem::ReadsWaitForDevice() const { return false; }
+
 }  // namespace zaltor

@@ -136,6 +136,9 @@ class FileSystem {
   // ones that change nothing here (Now, LocalTime, GetCwd, Stat, HostPath and
   // the like). By default they may not.
   virtual bool ReadsInParallel() const;
+  // Whether reads have lately had to wait for the device, their data not
+  // being cached: then more reads in flight pay. By default it never says so.
+  virtual bool ReadsWaitForDevice() const;
 
   // _open(path, _O_RDONLY | _O_BINARY): a descriptor, or kFsFailed. Only
   // regular files open; nothing here ever blocks.

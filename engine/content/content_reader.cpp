@@ -13,7 +13,7 @@ ContentReader::ContentReader(FileSystem& fs, const char* bytes, std::int32_t len
     : fs(fs), bytes(bytes), length(length), keepReading(keepReading) {
   for (int i = 0; i < helpers; ++i) {
     try {
-      threads.emplace_back([this] { Help(); });
+      threads.emplace_back([this, i] { Help(static_cast<std::size_t>(i)); });
     } catch (const std::system_error&) {
       if (threads.empty()) throw;
       break;  // fewer helpers serve as well, only slower
@@ -28,6 +28,7 @@ ContentReader::~ContentReader() {
     queue.clear();
   }
   work.notify_all();
+  idle.notify_all();
   for (std::thread& thread : threads) thread.join();
 }
 
@@ -103,11 +104,29 @@ void ContentReader::Leave(const std::string& directory) {
   filesOf.erase(listed);
 }
 
-void ContentReader::Help() {
+void ContentReader::UseAllHelpers(bool all) {
+  {
+    std::lock_guard<std::mutex> lock(mutex);
+    if (allHelpers == all) return;
+    allHelpers = all;
+  }
+  // Those let go leave their wait for work, so that a single wake-up for
+  // work always reaches a helper that may take it.
+  work.notify_all();
+  idle.notify_all();
+}
+
+void ContentReader::Help(std::size_t index) {
   std::unique_lock<std::mutex> lock(mutex);
   for (;;) {
-    work.wait(lock, [this] { return quit || !queue.empty(); });
+    const bool spare = index > 0;
+    if (spare && !allHelpers && !quit) {
+      idle.wait(lock, [this] { return quit || allHelpers; });
+      continue;
+    }
+    work.wait(lock, [this, spare] { return quit || !queue.empty() || (spare && !allHelpers); });
     if (quit) return;
+    if (spare && !allHelpers) continue;
     ReadQueued(lock);
   }
 }

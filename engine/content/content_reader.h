@@ -42,6 +42,9 @@ class ContentReader {
   // what a helper found, or found once it is done, or read here and now
   // when no helper has begun it.
   bool Found(const std::string& path);
+  // Whether every helper reads, or one only (beside the walk's own reads):
+  // more pay only while reads wait for the device. One only at first.
+  void UseAllHelpers(bool all);
   // Forgets every file queued for directory; reads of them under way end
   // unheard.
   void Leave(const std::string& directory);
@@ -56,7 +59,7 @@ class ContentReader {
 
 
  private:
-  void Help();
+  void Help(std::size_t index);
   // Reads the first file queued that nobody has begun; false when there is
   // none. Called and returns with lock held.
   bool ReadQueued(std::unique_lock<std::mutex>& lock);
@@ -72,7 +75,9 @@ class ContentReader {
   // that has work, so that a warm cache costs few thread switches.
   std::condition_variable work;
   std::condition_variable done;
+  std::condition_variable idle;  // helpers past the first, while one only reads
   bool walkWaits = false;
+  bool allHelpers = false;
   // All guarded by mutex.
   std::unordered_map<std::string, File> files;
   std::unordered_map<std::string, std::vector<std::string>> filesOf;  // by directory

@@ -3,6 +3,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/uio.h>
 #include <sys/vfs.h>
 #include <unistd.h>
 
@@ -384,10 +385,26 @@ long PosixFileSystem::Read(int fd, void* buffer, unsigned count) {
   OpenFile* file = Tracked(fd);
   if (file != nullptr && !file->tracked.load(std::memory_order_relaxed)) file = nullptr;
   if (file != nullptr && file->ended.load(std::memory_order_relaxed)) return 0;
+  // A first try that takes only what is cached tells whether the read
+  // waits for the device, at no cost when it does not.
+  struct iovec part = {buffer, count};
   ssize_t got;
   do {
-    got = read(fd, buffer, count);
+    got = preadv2(fd, &part, 1, -1, RWF_NOWAIT);
   } while (got < 0 && errno == EINTR);
+  if (got < 0) {
+    bool waits = errno == EAGAIN;
+    do {
+      got = read(fd, buffer, count);
+    } while (got < 0 && errno == EINTR);
+    if (waits) {
+      waitScore.store(std::min(waitScore.load(std::memory_order_relaxed) + kWaitStep, kMaxWaitScore),
+                      std::memory_order_relaxed);
+    }
+  } else {
+    int score = waitScore.load(std::memory_order_relaxed);
+    if (score > 0) waitScore.store(score - 1, std::memory_order_relaxed);
+  }
   if (file != nullptr && got >= 0) {
     std::uint64_t bytesRead =
         file->bytesRead.load(std::memory_order_relaxed) + static_cast<std::uint64_t>(got);

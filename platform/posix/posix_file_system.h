@@ -54,6 +54,9 @@ class PosixFileSystem : public FileSystem {
   // OpenRead looks up of the current drive, directories and last directory
   // read, which it takes under stateMutex.
   bool ReadsInParallel() const override { return true; }
+  bool ReadsWaitForDevice() const override {
+    return waitScore.load(std::memory_order_relaxed) >= kWaitingScore;
+  }
   int OpenRead(const char* path) override;
   long Read(int fd, void* buffer, unsigned count) override;
   int Close(int fd) override;
@@ -163,6 +166,14 @@ class PosixFileSystem : public FileSystem {
   FindHandle nextHandle = 1;
   LastRead lastRead;
   std::unique_ptr<OpenFile[]> openFiles = std::make_unique<OpenFile[]>(kTrackedFiles);
+  // Rises by kWaitStep with each read that had to wait for the device and
+  // falls by 1 with each that did not: a score of kWaitingScore or more
+  // means about one read in kWaitStep waited lately. Updates from several
+  // threads may be lost; the score only steers how far ahead to read.
+  static constexpr int kWaitStep = 16;
+  static constexpr int kWaitingScore = 4 * kWaitStep;
+  static constexpr int kMaxWaitScore = 16 * kWaitStep;
+  std::atomic<int> waitScore{0};
   std::vector<char> readBuffer;
 };
 

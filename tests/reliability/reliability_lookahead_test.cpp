@@ -40,7 +40,8 @@ bool Under(const std::string& path, const std::string& directory) {
 // enters a chosen directory; a file is truncated as it is opened, or grows
 // after its first read, whichever thread reads it. A directory made
 // unreadable refuses the change into it, its listing and its files, as it
-// does for anyone but root.
+// does for anyone but root. Its reads pass for slow ones, so that the walk
+// reads as far ahead as it would from a disk.
 class ChangingFileSystem : public ProxyFileSystem {
  public:
   ChangingFileSystem(FileSystem& inner, std::thread::id walk) : ProxyFileSystem(inner), walk(walk) {}
@@ -54,6 +55,8 @@ class ChangingFileSystem : public ProxyFileSystem {
     std::lock_guard<std::mutex> lock(mutex);
     unreadable.insert(directory);
   }
+
+  bool ReadsWaitForDevice() const override { return true; }
 
   int ChDir(const char* path) override {
     if (IsUnreadable(path)) return -1;

@@ -46,6 +46,7 @@ class ProxyFileSystem : public FileSystem {
   // Off unless a test asks for it: the hooks of derived proxies run on
   // whichever thread reads.
   bool ReadsInParallel() const override { return readsInParallel && inner.ReadsInParallel(); }
+  bool ReadsWaitForDevice() const override { return inner.ReadsWaitForDevice(); }
   int OpenRead(const char* path) override { return inner.OpenRead(path); }
   long Read(int fd, void* buffer, unsigned count) override { return inner.Read(fd, buffer, count); }
   int Close(int fd) override { return inner.Close(fd); }
