@@ -18,6 +18,7 @@
 #include <set>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -44,7 +45,9 @@ bool Under(const std::string& path, const std::string& directory) {
 // reads as far ahead as it would from a disk.
 class ChangingFileSystem : public ProxyFileSystem {
  public:
-  ChangingFileSystem(FileSystem& inner, std::thread::id walk) : ProxyFileSystem(inner), walk(walk) {}
+  // root: the host directory of drive C:, which is all the walk reads.
+  ChangingFileSystem(FileSystem& inner, std::string root, std::thread::id walk)
+      : ProxyFileSystem(inner), root(std::move(root)), walk(walk) {}
 
   std::map<std::string, std::vector<std::function<void()>>> onEnter;  // by drive path
   std::set<std::string> truncateAtOpen;
@@ -91,11 +94,11 @@ class ChangingFileSystem : public ProxyFileSystem {
       std::lock_guard<std::mutex> lock(mutex);
       if (std::this_thread::get_id() != walk && entered.count(directory) == 0) ++openedAhead;
     }
-    if (truncateAtOpen.count(file) != 0) truncate(HostPath(path).c_str(), 20);
+    if (truncateAtOpen.count(file) != 0) truncate(HostFile(file).c_str(), 20);
     int fd = ProxyFileSystem::OpenRead(path);
     if (fd >= 0 && growAfterFirstRead.count(file) != 0) {
       std::lock_guard<std::mutex> lock(mutex);
-      growing[fd] = HostPath(path);
+      growing[fd] = HostFile(file);
     }
     return fd;
   }
@@ -126,6 +129,11 @@ class ChangingFileSystem : public ProxyFileSystem {
   }
 
  private:
+  // Not HostPath, which the walk's own thread alone may call.
+  std::string HostFile(std::string drivePath) const {
+    for (char& c : drivePath) c = c == '\\' ? '/' : c;
+    return root + drivePath.substr(2);
+  }
   bool IsUnreadable(const std::string& path) {
     std::lock_guard<std::mutex> lock(mutex);
     for (const std::string& directory : unreadable) {
@@ -134,6 +142,7 @@ class ChangingFileSystem : public ProxyFileSystem {
     return false;
   }
 
+  std::string root;
   std::thread::id walk;
   std::mutex mutex;
   std::set<std::string> unreadable;
@@ -208,7 +217,7 @@ struct Observed {
 
 Observed RunCase(const Case& c, bool ahead) {
   SearchHarness h;
-  auto changing = std::make_unique<ChangingFileSystem>(*h.host, std::this_thread::get_id());
+  auto changing = std::make_unique<ChangingFileSystem>(*h.host, h.tree.root(), std::this_thread::get_id());
   ChangingFileSystem& fs = *changing;
   fs.fixedNow = kFixedNow;
   fs.readsInParallel = ahead;
