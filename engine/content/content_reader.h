@@ -49,6 +49,7 @@ class ContentReader {
   // unheard.
   void Leave(const std::string& directory);
 
+ private:
   enum State { kQueued, kReading, kRead };
   struct File {
     std::string directory;
@@ -76,9 +77,9 @@ class ContentReader {
   std::condition_variable work;
   std::condition_variable done;
   std::condition_variable idle;  // helpers past the first, while one only reads
+  // All guarded by mutex.
   bool walkWaits = false;
   bool allHelpers = false;
-  // All guarded by mutex.
   std::unordered_map<std::string, File> files;
   std::unordered_map<std::string, std::vector<std::string>> filesOf;  // by directory
   std::deque<std::string> queue;  // may name files since left or taken: skipped
