@@ -1,6 +1,5 @@
 #include "engine/walk_ahead.h"
 
-#include <cstring>
 #include <vector>
 
 #include "engine/content/content_reader.h"
