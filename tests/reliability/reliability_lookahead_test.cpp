@@ -113,8 +113,9 @@ class ChangingFileSystem : public ProxyFileSystem {
         growing.erase(at);
       }
     }
-    if (!host.empty()) {
-      std::FILE* file = std::fopen(host.c_str(), "ab");
+    // Gone with its directory by now, perhaps: then it grows no more.
+    std::FILE* file = host.empty() ? nullptr : std::fopen(host.c_str(), "ab");
+    if (file != nullptr) {
       std::fputs("NEEDLE PHRASE", file);
       std::fclose(file);
     }
