@@ -28,6 +28,10 @@ void SetMessageBoxAnswerer(MessageBoxAnswerer answerer);
 // shows a box.
 MessageBoxAnswerer CurrentMessageBoxAnswerer();
 
+// A box's request; without a caption of its own it carries the application's name.
+MessageBoxRequest MakeMessageBoxRequest(DialogWindow* owner, const char* text, const char* caption,
+                                        unsigned style);
+
 // Shows the box and returns the answer code.
 int MessageBox(DialogWindow* owner, const char* text, const char* caption, unsigned style);
 

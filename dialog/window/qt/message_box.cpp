@@ -113,19 +113,11 @@ int ShowOnThreadOf(QWidget* parent, const MessageBoxRequest& request) {
   return CallOnObjectThread(home, [&request, parent] { return ShowBox(request, parent); });
 }
 
-MessageBoxRequest Request(DialogWindow* owner, const char* text, const char* caption, unsigned style) {
-  MessageBoxRequest request;
-  request.text = text != nullptr ? text : "";
-  request.caption = caption != nullptr ? caption : ApplicationName();
-  request.style = style;
-  request.owner = owner;
-  return request;
-}
-
 }  // namespace
 
 int MessageBox(DialogWindow* owner, const char* text, const char* caption, unsigned style) {
-  return ShowOnThreadOf(owner != nullptr ? &owner->Host() : nullptr, Request(owner, text, caption, style));
+  return ShowOnThreadOf(owner != nullptr ? &owner->Host() : nullptr,
+                        MakeMessageBoxRequest(owner, text, caption, style));
 }
 
 std::string ApplicationName() {
@@ -136,8 +128,8 @@ int AppMessageBox(const char* text, unsigned style) {
   QWidget* active =
       CallOnObjectThread(QCoreApplication::instance(), [] { return QApplication::activeWindow(); });
   auto* host = dynamic_cast<DialogHost*>(active);
-  const std::string caption = ApplicationName();
-  return ShowOnThreadOf(active, Request(host != nullptr ? &host->Window() : nullptr, text, caption.c_str(), style));
+  DialogWindow* owner = host != nullptr ? &host->Window() : nullptr;
+  return ShowOnThreadOf(active, MakeMessageBoxRequest(owner, text, nullptr, style));
 }
 
 }  // namespace zaltor::win

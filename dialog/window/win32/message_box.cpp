@@ -17,11 +17,7 @@ int ShowBox(const MessageBoxRequest& request, HWND owner) {
 }  // namespace
 
 int MessageBox(DialogWindow* owner, const char* text, const char* caption, unsigned style) {
-  MessageBoxRequest request;
-  request.text = text != nullptr ? text : "";
-  request.caption = caption != nullptr ? caption : ApplicationName();
-  request.style = style;
-  request.owner = owner;
+  const MessageBoxRequest request = MakeMessageBoxRequest(owner, text, caption, style);
   if (owner == nullptr) return ShowBox(request, nullptr);
   return CallOnThreadOf(*owner, [&request, owner] { return ShowBox(request, owner->Host().Handle()); });
 }
@@ -38,11 +34,7 @@ std::string ApplicationName() {
 }
 
 int AppMessageBox(const char* text, unsigned style) {
-  MessageBoxRequest request;
-  request.text = text != nullptr ? text : "";
-  request.caption = ApplicationName();
-  request.style = style;
-  return ShowBox(request, GetActiveWindow());
+  return ShowBox(MakeMessageBoxRequest(nullptr, text, nullptr, style), GetActiveWindow());
 }
 
 }  // namespace zaltor::win

@@ -1,7 +1,8 @@
+// What both hosts' message boxes share: the request and the scripted answerer.
+#include "dialog/window/message_box.h"
+
 #include <mutex>
 #include <utility>
-
-#include "dialog/window/message_box.h"
 
 namespace zaltor::win {
 
@@ -21,6 +22,16 @@ void SetMessageBoxAnswerer(MessageBoxAnswerer answerer) {
 MessageBoxAnswerer CurrentMessageBoxAnswerer() {
   std::lock_guard<std::mutex> lock(answererMutex);
   return scriptedAnswerer;
+}
+
+MessageBoxRequest MakeMessageBoxRequest(DialogWindow* owner, const char* text, const char* caption,
+                                        unsigned style) {
+  MessageBoxRequest request;
+  request.text = text != nullptr ? text : "";
+  request.caption = caption != nullptr ? caption : ApplicationName();
+  request.style = style;
+  request.owner = owner;
+  return request;
 }
 
 }  // namespace zaltor::win
