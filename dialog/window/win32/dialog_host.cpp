@@ -45,7 +45,48 @@ void DialogHost::AddToolTips() {
     tool.uId = reinterpret_cast<UINT_PTR>(item);
     tool.lpszText = LPSTR_TEXTCALLBACKA;
     SendMessageA(toolTips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    tools.push_back(item);
   }
+  SetWindowSubclass(toolTips, &DialogHost::ToolTipProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
+}
+
+HWND DialogHost::DisabledToolAt(POINT screen) const {
+  for (HWND item : tools) {
+    RECT place;
+    if (!IsWindowEnabled(item) && IsWindowVisible(item) && GetWindowRect(item, &place) && PtInRect(&place, screen)) {
+      return item;
+    }
+  }
+  return nullptr;
+}
+
+void DialogHost::RelayMouse(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (toolTips == nullptr) return;
+  MSG relayed = {handle, message, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {}};
+  POINT point = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+  ClientToScreen(handle, &point);
+  relayed.pt = point;
+  // Over a disabled control the message becomes the control's, at the
+  // same place in its own coordinates; elsewhere the tooltip learns that
+  // the mouse has left its tools.
+  if (HWND item = DisabledToolAt(point)) {
+    ScreenToClient(item, &point);
+    relayed.hwnd = item;
+    relayed.lParam = MAKELPARAM(point.x, point.y);
+  }
+  SendMessageA(toolTips, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+}
+
+LRESULT CALLBACK DialogHost::ToolTipProcedure(HWND tip, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                              DWORD_PTR host) {
+  // The tooltip asks which window is under the mouse before it shows and
+  // while it is shown; the platform's answer skips disabled windows.
+  if (message == TTM_WINDOWFROMPOINT) {
+    if (HWND item = reinterpret_cast<const DialogHost*>(host)->DisabledToolAt(*reinterpret_cast<POINT*>(lParam))) {
+      return reinterpret_cast<LRESULT>(item);
+    }
+  }
+  return DefSubclassProc(tip, message, wParam, lParam);
 }
 
 int DialogHost::RunModal() {
@@ -179,6 +220,13 @@ INT_PTR DialogHost::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         paintContext = nullptr;
       }
       return TRUE;
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+      RelayMouse(message, wParam, lParam);
+      return FALSE;
     case WM_DESTROY:
       DropPostedCalls();
       return FALSE;

@@ -49,6 +49,13 @@ class DialogHost {
   static INT_PTR CALLBACK Procedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
   INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void AddToolTips();
+  // Disabled controls get no mouse messages: the dialog gets them instead
+  // and hands them on to the tooltip as the control's, and the tooltip is
+  // told that the control is the window under the mouse.
+  HWND DisabledToolAt(POINT screen) const;
+  void RelayMouse(UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK ToolTipProcedure(HWND tip, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                           DWORD_PTR host);
   void DropPostedCalls();
 
   DialogWindow& window;
@@ -57,6 +64,7 @@ class DialogHost {
   DWORD threadId;
   HWND handle = nullptr;
   HWND toolTips = nullptr;
+  std::vector<HWND> tools;
   bool running = false;
   int endCode = 0;
   HDC paintContext = nullptr;
