@@ -140,6 +140,19 @@ std::vector<CliCase> MakeCases() {
        0,
        "\"M:\\p\\100%.zzz\"\n" + Totals(1, 1),
        "cd M:\\p\n\"M:\\p\\100%%.zzz\"\n"},
+      // Names no ANSI code page spells whole: each is found, opened for its
+      // content, listed and written byte for byte as UTF-8, a directory's in
+      // its cd line too.
+      {"NamesOutsideTheAnsiCodePage",
+       {"u/Grüße.txt", "u/日本/Ελλάδα.dat", "u/日本/nö.txt"},
+       {"hello", "say hello", "bye"},
+       {},
+       {"/fp", "M:\\u\\*.*", "/r", "/sp", "hello", "/fcmd", "type %f"},
+       0,
+       "\n Directory of \"M:\\u\"\n" + kListingHeader + "01/05/2003 02:07p 5               Grüße.txt\n" +
+           "\n Directory of \"M:\\u\\日本\"\n" + kListingHeader +
+           "01/05/2003 02:07p 9               Ελλάδα.dat\n" + Totals(2, 2),
+       "cd M:\\u\nREM type Grüße.txt\ncd M:\\u\\日本\nREM type Ελλάδα.dat\n"},
       {"MissingStartDirectory",
        {},
        {},
