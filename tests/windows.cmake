@@ -18,3 +18,6 @@ file(GLOB host_neutral_tests CONFIGURE_DEPENDS
 add_executable(zaltor_tests ${host_neutral_tests})
 target_include_directories(zaltor_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(zaltor_tests PRIVATE zaltor_engine gtest gtest_main)
+
+# What the Wine test of zaltor.exe reads of its windows: a control's text.
+add_executable(zaltor_control_text wine/control_text.cpp)

@@ -1,9 +1,12 @@
 // The Windows build of the dialog program under Wine, on a virtual X
 // display, driven as a person would with xdotool: the window appears under
-// its title, the window menu's last entry opens the About box, a typed
-// pattern and Enter search a drive linked onto a tree, the editor is started
-// on the batch and the result file, and Esc ends the program, also in the
-// middle of a long search.
+// its title, the window menu's last entry opens the About box, Browse opens
+// Save As, F1 opens the help at the dialog's topic, a typed pattern and Enter
+// search a drive linked onto a tree, the editor is started on the batch and
+// the result file, a drive that is not there gets its message box, Stop ends
+// a long search with the abort text, and Esc ends the program, also in the
+// middle of a long search. What xdotool cannot read, the texts of controls,
+// a small Windows program beside zaltor.exe prints.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -26,6 +29,11 @@ namespace zaltor::testing {
 namespace {
 
 constexpr char kTitle[] = "ZALTOR File Utility V3.2.1";
+constexpr char kAbortText[] =
+    "Search aborted due to error(s)/interruption! Please make necessary corrections.";
+constexpr int kStatusLine = 1048;
+// The text of a message box's message.
+constexpr int kBoxText = 0xffff;
 
 std::string Output(const std::string& command) {
   std::string text;
@@ -69,9 +77,10 @@ class WineDialog : public ::testing::Test {
   void SetUp() override {
     const char* named = std::getenv("ZALTOR_WINDOWS_DIALOG");
     exe = named != nullptr ? named : ZALTOR_WINDOWS_DIALOG_PATH;
-    if (!std::filesystem::exists(exe) ||
+    controlText = (std::filesystem::path(exe).parent_path() / "zaltor_control_text.exe").string();
+    if (!std::filesystem::exists(exe) || !std::filesystem::exists(controlText) ||
         std::system("{ command -v wine && command -v Xvfb && command -v xdotool; } >/dev/null 2>&1") != 0) {
-      GTEST_SKIP() << "the Windows zaltor.exe, wine, Xvfb or xdotool is missing";
+      GTEST_SKIP() << "the Windows zaltor.exe or zaltor_control_text.exe, wine, Xvfb or xdotool is missing";
     }
     // A display nobody uses.
     for (int number = 90; number < 200 && display.empty(); ++number) {
@@ -79,7 +88,15 @@ class WineDialog : public ::testing::Test {
     }
     server = Start("exec Xvfb " + display + " -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1");
     prefix = home.Path("prefix");
-    std::system((Environment() + " wineboot -i >/dev/null 2>&1; " + Environment() + " wineserver -w").c_str());
+    // winebrowser, which opens what is shown in the desktop's browser, starts
+    // a recorder of the page it is given instead.
+    home.File("browser", "#!/bin/sh\nprintf '%s' \"$1\" >" + ShellQuote(home.Path("browser.txt")) + "\n");
+    std::filesystem::permissions(home.Path("browser"), std::filesystem::perms::owner_exec,
+                                 std::filesystem::perm_options::add);
+    std::system((Environment() + " wineboot -i >/dev/null 2>&1; " + Environment() +
+                 " wine reg add 'HKCU\\Software\\Wine\\WineBrowser' /v Browsers /d " +
+                 ShellQuote(home.Path("browser")) + " /f >/dev/null 2>&1; " + Environment() + " wineserver -w")
+                    .c_str());
     drive.File("found.txt", "needle");
     drive.File("other.dat", "nothing");
     // The editor records each start in a file named for the file it opens.
@@ -135,6 +152,17 @@ class WineDialog : public ::testing::Test {
     Xdotool("mousemove --window " + window + " " + std::to_string(width * (x + 10) / 312) + " " +
             std::to_string(height * (y + 6) / 297) + " click 1");
   }
+  // The texts of control id in the windows titled title, a line each.
+  std::string ControlTexts(const std::string& title, int id) const {
+    std::string lines = Output(Environment() + " wine " + ShellQuote(controlText) + " " + ShellQuote(title) + " " +
+                               std::to_string(id) + " 2>/dev/null");
+    std::erase(lines, '\r');
+    return lines;
+  }
+  bool WaitForControlText(const std::string& title, int id, const std::string& text,
+                          std::chrono::seconds limit) const {
+    return WaitFor([&] { return ControlTexts(title, id).find(text + "\n") != std::string::npos; }, limit);
+  }
   // The directory Wine's TEMP names, where the default result files go.
   std::string TempDirectory() const {
     for (const auto& user : std::filesystem::directory_iterator(prefix + "/drive_c/users")) {
@@ -144,6 +172,7 @@ class WineDialog : public ::testing::Test {
   }
 
   std::string exe;
+  std::string controlText;
   std::string display;
   pid_t server = -1;
   pid_t program = -1;
@@ -152,7 +181,7 @@ class WineDialog : public ::testing::Test {
   std::string prefix;
 };
 
-TEST_F(WineDialog, TheMenuOpensAboutAPatternAndEnterSearchTheEditorOpensBothFilesAndEscEnds) {
+TEST_F(WineDialog, AboutSaveAsAndHelpOpenASearchStartsTheEditorABadDriveIsReportedAndEscEnds) {
   const auto started = std::chrono::steady_clock::now();
   program = Start("exec env " + Environment() + " EDITOR='T:\\rec.bat' WINEPATH='T:\\' wine " + ShellQuote(exe) +
                   " >/dev/null 2>&1");
@@ -169,6 +198,23 @@ TEST_F(WineDialog, TheMenuOpensAboutAPatternAndEnterSearchTheEditorOpensBothFile
   Xdotool("key Return");
   EXPECT_TRUE(WaitFor([&] { return WindowTitled("About ZALTOR32", std::chrono::seconds(0)).empty(); },
                       std::chrono::seconds(20)));
+
+  ClickAt(window, 125, 210);  // Browse beside Results
+  EXPECT_FALSE(WindowTitled("Output Text File", std::chrono::seconds(30)).empty()) << "Browse opened no Save As";
+  Xdotool("key Escape");
+  EXPECT_TRUE(WaitFor([&] { return WindowTitled("Output Text File", std::chrono::seconds(0)).empty(); },
+                      std::chrono::seconds(20)));
+
+  // The browser is given a page that sends it on to the dialog's topic,
+  // anchor 20066 of the copy of the help file beside it.
+  ClickPattern(window);
+  Xdotool("key F1");
+  ASSERT_TRUE(WaitFor([&] { return home.Exists("browser.txt"); }, std::chrono::seconds(20))) << "F1 opened no help";
+  const std::string shown = home.Read("browser.txt");
+  const std::filesystem::path page = shown.substr(shown.rfind("file://", 0) == 0 ? 7 : 0);
+  EXPECT_NE(FileText(page.string()).find("url=zaltor-help.html#20066\""), std::string::npos) << shown;
+  EXPECT_NE(FileText((page.parent_path() / "zaltor-help.html").string()).find("<a name=\"20066\">"),
+            std::string::npos);
 
   ClickPattern(window);
   Xdotool("type --delay 50 't:*.txt'");
@@ -189,6 +235,20 @@ TEST_F(WineDialog, TheMenuOpensAboutAPatternAndEnterSearchTheEditorOpensBothFile
   // The editor's command interpreters take the display's focus while they
   // start; the click comes after they have gone.
   std::this_thread::sleep_for(std::chrono::seconds(3));
+
+  // A drive the list does not hold: a box under the program's name, then
+  // the abort text.
+  ClickPattern(window);
+  Xdotool("key End shift+Home");
+  Xdotool("type --delay 50 'q:*.txt'");
+  Xdotool("key Return");
+  EXPECT_TRUE(WaitForControlText("zaltor", kBoxText, "Invalid drive typed in for name/pattern!",
+                                 std::chrono::seconds(20)))
+      << ControlTexts("zaltor", kBoxText);
+  Xdotool("key Return");
+  EXPECT_TRUE(WaitForControlText(kTitle, kStatusLine, kAbortText, std::chrono::seconds(20)))
+      << ControlTexts(kTitle, kStatusLine);
+
   ClickPattern(window);
   Xdotool("key Escape");
   int status = -1;
@@ -202,9 +262,10 @@ TEST_F(WineDialog, TheMenuOpensAboutAPatternAndEnterSearchTheEditorOpensBothFile
                                          .count()));
 }
 
-// Esc while the worker reads every file of a large tree: the dialog stops the
-// run, answers what the worker still asks, and ends once it has returned.
-TEST_F(WineDialog, EscDuringAContentSearchEndsTheProgramOnceTheWorkerHasStopped) {
+// Stop while the worker reads every file of a large tree ends the run with
+// the abort text. Esc during the next run: the dialog stops the run,
+// answers what the worker still asks, and ends once it has returned.
+TEST_F(WineDialog, StopDuringAContentSearchShowsTheAbortTextAndEscDuringOneEndsTheProgram) {
   std::filesystem::create_directory_symlink("/usr/share", prefix + "/dosdevices/u:");
   program = Start("exec env " + Environment() + " wine " + ShellQuote(exe) + " >/dev/null 2>&1");
   const std::string window = WindowTitled(kTitle, std::chrono::seconds(90));
@@ -213,6 +274,14 @@ TEST_F(WineDialog, EscDuringAContentSearchEndsTheProgramOnceTheWorkerHasStopped)
   Xdotool("type --delay 50 'u:*'");
   ClickAt(window, 83, 36);  // Words/Phrases/Hex
   Xdotool("type --delay 50 'no such words here'");
+  Xdotool("key Return");
+  std::this_thread::sleep_for(std::chrono::seconds(3));
+  ASSERT_NE(ControlTexts(kTitle, kStatusLine).find("Searching"), std::string::npos) << "no search runs";
+  ClickAt(window, 251, 113);  // Stop
+  EXPECT_TRUE(WaitForControlText(kTitle, kStatusLine, kAbortText, std::chrono::seconds(60)))
+      << ControlTexts(kTitle, kStatusLine);
+
+  // The focus is on Go, which Enter presses.
   Xdotool("key Return");
   std::this_thread::sleep_for(std::chrono::seconds(3));
   int status = -1;
