@@ -104,6 +104,10 @@ int DialogHost::RunModal() {
                over.top + (over.bottom - over.top - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   ShowWindow(handle, SW_SHOW);
   SetForegroundWindow(handle);
+  // Its first focus made the dialog active while it was hidden, before it
+  // was the foreground window, and Wine keeps its caption drawn as inactive
+  // from then on; the caption is told what the dialog is now.
+  SendMessageA(handle, WM_NCACTIVATE, GetForegroundWindow() == handle, 0);
   running = true;
   MSG message;
   while (running && GetMessageA(&message, nullptr, 0, 0) > 0) {
