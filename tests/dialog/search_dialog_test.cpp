@@ -79,10 +79,11 @@ TEST_F(SearchDialogTest, DriveListForTheDriveSets) {
     EXPECT_EQ(d.Combo(res::kDrives)->GetCurSel(), 3);
   }
   {
-    // Two drives, A: second from the top: the lower midpoint puts All last.
+    // Two drives, A: second from the top: the platform's list box probes
+    // the first, so All goes on top.
     SearchDialog& d = Open({{'A', kDriveRemovable}, {'D', kDriveCdrom}});
     EXPECT_EQ(Items(d.Combo(res::kDrives)),
-              (std::vector<std::string>{"D:\\(CDROM)", "A:\\(REMOVABLE)", "All"}));
+              (std::vector<std::string>{"All", "D:\\(CDROM)", "A:\\(REMOVABLE)"}));
     EXPECT_EQ(d.Combo(res::kDrives)->GetCurSel(), 0);
   }
   {

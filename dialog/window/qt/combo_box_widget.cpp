@@ -43,18 +43,18 @@ int ComboBoxWidget::CompareItems(const std::string& a, const std::string& b) {
 
 int ComboBoxWidget::AddString(const char* text) {
   if (!sortedList) return InsertString(-1, text);
-  // Binary search for the first place whose item does not sort before the
-  // text, probing the lower midpoint.
+  // The platform's list box: a binary search over the items from first to
+  // last, probing the lower midpoint; an equal item's place, else the first
+  // place after every item probed below the text.
   const std::string value = text != nullptr ? text : "";
   int low = 0;
-  int high = count();
-  while (low != high) {
+  int high = count() - 1;
+  while (low <= high) {
     const int middle = (low + high) / 2;
-    const int order = CompareItems(value, GetLBText(middle));
-    if (order == 0) {
-      low = high = middle;
-    } else if (order < 0) {
-      high = middle;
+    const int order = CompareItems(GetLBText(middle), value);
+    if (order == 0) return InsertString(middle, text);
+    if (order > 0) {
+      high = middle - 1;
     } else {
       low = middle + 1;
     }
