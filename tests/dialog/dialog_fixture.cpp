@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <sys/stat.h>
 
 #include "dialog/window/application.h"
 
@@ -13,11 +12,7 @@ namespace zaltor::testing {
 
 EnvironmentGuard::~EnvironmentGuard() {
   for (const auto& [name, value] : saved) {
-    if (value) {
-      setenv(name.c_str(), value->c_str(), 1);
-    } else {
-      unsetenv(name.c_str());
-    }
+    SetVariable(name.c_str(), value ? value->c_str() : nullptr);
   }
 }
 
@@ -26,11 +21,7 @@ void EnvironmentGuard::Set(const char* name, const char* value) {
     const char* old = std::getenv(name);
     saved[name] = old != nullptr ? std::optional<std::string>(old) : std::nullopt;
   }
-  if (value != nullptr) {
-    setenv(name, value, 1);
-  } else {
-    unsetenv(name);
-  }
+  SetVariable(name, value);
 }
 
 ScriptedBoxes::ScriptedBoxes() {
@@ -72,34 +63,17 @@ bool ServeUntil(const std::function<bool()>& done, std::chrono::milliseconds lim
   return true;
 }
 
-RecordingProgram::RecordingProgram() {
-  path = dir.Path("record-args");
-  // Each start takes the next free number; the record appears whole, by a
-  // rename, so a reader never sees half of it.
-  const std::string script =
-      "#!/bin/sh\n"
-      "dir='" + dir.root() + "'\n"
-      "n=1\n"
-      "exec </dev/null >/dev/null 2>&1\n"
-      // A start that comes after its test has ended finds no directory.
-      "while ! mkdir \"$dir/lock.$n\"; do [ -d \"$dir\" ] || exit 0; n=$((n+1)); done\n"
-      "{ echo $$; for a in \"$@\"; do printf '%s\\n' \"$a\"; done; } > \"$dir/tmp.$n\"\n"
-      "mv \"$dir/tmp.$n\" \"$dir/record.$n\"\n";
-  dir.File("record-args", script);
-  chmod(path.c_str(), 0755);
-}
-
 std::vector<std::vector<std::string>> RecordingProgram::Starts() const {
-  // Starts that run side by side may record in either order; their process
-  // ids tell the order they were started in.
-  std::vector<std::pair<long, std::vector<std::string>>> records;
+  // Starts that run side by side may record in either order; their first
+  // lines tell the order they were started in.
+  std::vector<std::pair<long long, std::vector<std::string>>> records;
   for (int n = 1; dir.Exists("record." + std::to_string(n)); ++n) {
     std::istringstream lines(dir.Read("record." + std::to_string(n)));
-    std::string pid;
-    std::getline(lines, pid);
+    std::string order;
+    std::getline(lines, order);
     std::vector<std::string> arguments;
     for (std::string line; std::getline(lines, line);) arguments.push_back(line);
-    records.emplace_back(std::atol(pid.c_str()), arguments);
+    records.emplace_back(std::atoll(order.c_str()), arguments);
   }
   std::sort(records.begin(), records.end(),
             [](const auto& a, const auto& b) { return a.first < b.first; });

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <functional>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "dialog/window/message_box.h"
+#include "platform/file_system.h"
 #include "support/temp_tree.h"
 
 namespace zaltor::testing {
@@ -55,11 +57,14 @@ class ScriptedBoxes {
 // false on time out.
 bool ServeUntil(const std::function<bool()>& done, std::chrono::milliseconds limit = std::chrono::seconds(20));
 
-// A shell script that writes its arguments, one a line, into a file of its
-// own per start (record.1, record.2 ...) below dir.
+// A program that writes its arguments, one a line, into a file of its own per
+// start (record.1, record.2 ...) below dir, after a first line that orders
+// the starts: a shell script on POSIX, a small program on Windows
+// (host_support.cpp of each host).
 class RecordingProgram {
  public:
   RecordingProgram();
+  // What EDITOR names to start it.
   const std::string& Path() const { return path; }
   // The arguments of each start so far, in the order of the starts.
   std::vector<std::vector<std::string>> Starts() const;
@@ -70,5 +75,15 @@ class RecordingProgram {
   TempTree dir;
   std::string path;
 };
+
+// What each host's host_support.cpp provides.
+
+// Sets the variable in this process's environment; nullptr unsets it.
+void SetVariable(const char* name, const char* value);
+
+// The host's file system with drive C: standing for the host directory
+// hostC where the host maps drives itself (POSIX); on Windows the drives are
+// the system's and hostC is not used.
+std::unique_ptr<FileSystem> HostDrivesOnto(const std::string& hostC);
 
 }  // namespace zaltor::testing

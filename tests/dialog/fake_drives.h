@@ -1,23 +1,29 @@
 // A file system whose drive list and drive types a test sets, and whose
-// drive paths map onto one host directory as C:. Everything else is the
-// host's.
+// drive C: stands for one host directory where the host maps drives itself.
+// Everything else is the host's.
 #pragma once
 
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "platform/posix/posix_file_system.h"
+#include "dialog/dialog_fixture.h"
 #include "support/proxy_file_system.h"
 
 namespace zaltor::testing {
 
-class FakeDrives : public ProxyFileSystem {
+// Made before the proxy that forwards to it.
+struct OwnedFileSystem {
+  std::unique_ptr<FileSystem> owned;
+};
+
+class FakeDrives : private OwnedFileSystem, public ProxyFileSystem {
  public:
   // drives: letter and GetDriveType answer, in letter order. hostC: the
-  // host directory that C: stands for.
+  // host directory that C: stands for (HostDrivesOnto).
   explicit FakeDrives(std::map<char, unsigned> drives, const std::string& hostC = "/")
-      : ProxyFileSystem(host), host("C=" + hostC, hostC), drives(std::move(drives)) {}
+      : OwnedFileSystem{HostDrivesOnto(hostC)}, ProxyFileSystem(*owned), drives(std::move(drives)) {}
 
   unsigned GetLogicalDriveStrings(unsigned size, char* buffer) override {
     std::string all;
@@ -33,7 +39,6 @@ class FakeDrives : public ProxyFileSystem {
   }
 
  private:
-  PosixFileSystem host;
   std::map<char, unsigned> drives;
 };
 

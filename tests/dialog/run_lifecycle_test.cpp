@@ -107,17 +107,19 @@ TEST_F(RunLifecycleTest, ACompletedRunReportsItsCountsAndOpensTheBatchFileThenTh
             "PLEASE MAKE SURE TO EXIT THE EDITOR WHEN FINISHED VIEWING FILES.");
   EXPECT_EQ(d.LastFilesFound(), 3u);
   ASSERT_TRUE(editor.WaitForStarts(2));
-  // C: is the host's root here; the editor gets host paths.
+  // The editor gets host paths (/TEMP/... where C: is the host's root).
+  const std::string batch = drives->HostPath("C:\\TEMP\\zltbatch.bat");
+  const std::string results = drives->HostPath("C:\\TEMP\\zltoutputs.txt");
   const auto starts = editor.Starts();
-  EXPECT_EQ(starts[0], std::vector<std::string>{"/TEMP/zltbatch.bat"});
-  EXPECT_EQ(starts[1], std::vector<std::string>{"/TEMP/zltoutputs.txt"});
+  EXPECT_EQ(starts[0], std::vector<std::string>{batch});
+  EXPECT_EQ(starts[1], std::vector<std::string>{results});
 
   // With the Batch field empty, the batch editor still starts, on no file.
   d.SetDlgItemText(res::kBatch, "");
   Go("*.txt");
   ASSERT_TRUE(editor.WaitForStarts(4));
   EXPECT_TRUE(editor.Starts()[2].empty());
-  EXPECT_EQ(editor.Starts()[3], std::vector<std::string>{"/TEMP/zltoutputs.txt"});
+  EXPECT_EQ(editor.Starts()[3], std::vector<std::string>{results});
 }
 
 TEST_F(RunLifecycleTest, EngineBoxesFromTheWorkerAreShownOnTheDialogsThread) {
@@ -194,7 +196,7 @@ TEST_F(RunLifecycleTest, DestroyingTheDialogDuringARunWaitsForTheWorkerFirst) {
   EXPECT_TRUE(ended.load());
 }
 
-// A real search over a tree on drive C:, while the dialog's thread must keep
+// A real search over a tree (drive C: where the host maps drives), while the dialog's thread must keep
 // serving its messages.
 TEST_F(RunLifecycleTest, ARealSearchRunsOffTheDialogsThread) {
   // The tree goes into the host's temporary directory, which TMP names.
@@ -215,8 +217,9 @@ TEST_F(RunLifecycleTest, ARealSearchRunsOffTheDialogsThread) {
   });
   d.Create();
   d.ShowWindow();
-  d.SetDlgItemText(res::kResults, "C:\\out.res");
-  d.SetDlgItemText(res::kBatch, "C:\\out.bat");
+  auto onTree = [&](const char* name) { return drivesOfTree.DrivePath(tree.Path(name).c_str()); };
+  d.SetDlgItemText(res::kResults, onTree("out.res").c_str());
+  d.SetDlgItemText(res::kBatch, onTree("out.bat").c_str());
   d.SetDlgItemText(res::kWords, "NEEDLE");
 
   // Each look at the worker comes between two turns of serving messages.
@@ -224,7 +227,7 @@ TEST_F(RunLifecycleTest, ARealSearchRunsOffTheDialogsThread) {
   Clock::time_point lastTurn = Clock::now();
   Clock::duration longestGap{};
   int turns = 0;
-  d.SetDlgItemText(res::kPattern, "*.txt");
+  d.SetDlgItemText(res::kPattern, onTree("*.txt").c_str());
   d.OnGoStop();
   ASSERT_TRUE(ServeUntil(
       [&] {

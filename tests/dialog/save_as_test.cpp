@@ -24,7 +24,7 @@ class SaveAsTest : public testing::RunFixture {
   std::vector<win::SaveAsRequest> requests;
 };
 
-TEST_F(SaveAsTest, BrowseOffersTheFixedSettingsAndOnlyOkOnADriveChangesTheField) {
+TEST_F(SaveAsTest, BrowseOffersTheFixedSettingsAndOnlyOkChangesTheField) {
   env.Set("TMP", nullptr);  // the tree goes into the host's temporary directory
   testing::TempTree tree;
   env.Set("TMP", "C:\\TEMP");
@@ -32,9 +32,11 @@ TEST_F(SaveAsTest, BrowseOffersTheFixedSettingsAndOnlyOkOnADriveChangesTheField)
   SearchDialog onTree(*drives);
   onTree.Create();
 
+  // The field gets the drive path (C:\out\list.txt where C: is the tree).
   AnswerWith(tree.Path("out/list.txt"));
   onTree.OnBrowseResults();
-  EXPECT_EQ(onTree.GetDlgItemText(res::kResults), "C:\\out\\list.txt");
+  EXPECT_EQ(onTree.GetDlgItemText(res::kResults), drives->DrivePath(tree.Path("out/list.txt").c_str()));
+  EXPECT_NE(onTree.GetDlgItemText(res::kResults).find(":\\"), std::string::npos);
   AnswerWith(std::nullopt);
   onTree.OnBrowseBatch();
   EXPECT_EQ(onTree.GetDlgItemText(res::kBatch), "C:\\TEMP\\zltbatch.bat");
@@ -53,11 +55,20 @@ TEST_F(SaveAsTest, BrowseOffersTheFixedSettingsAndOnlyOkOnADriveChangesTheField)
     EXPECT_EQ(request.flags, 14u);
     EXPECT_EQ(request.owner, static_cast<win::DialogWindow*>(&onTree));
   }
+}
 
-  // A file outside every drive: a box says why and the field keeps its text.
+// A file outside every drive: a box says why and the field keeps its text.
+TEST_F(SaveAsTest, AFileOnNoDriveLeavesTheFieldAsItWas) {
+  env.Set("TMP", nullptr);
+  testing::TempTree tree;
+  env.Set("TMP", "C:\\TEMP");
+  drives = std::make_unique<testing::FakeDrives>(std::map<char, unsigned>{{'C', kDriveFixed}}, tree.root());
+  if (!drives->DrivePath("/elsewhere/list.txt").empty()) GTEST_SKIP() << "every file of this host is on a drive";
+  SearchDialog onTree(*drives);
+  onTree.Create();
   AnswerWith("/elsewhere/list.txt");
   onTree.OnBrowseResults();
-  EXPECT_EQ(onTree.GetDlgItemText(res::kResults), "C:\\out\\list.txt");
+  EXPECT_EQ(onTree.GetDlgItemText(res::kResults), "C:\\TEMP\\zltoutputs.txt");
   const auto shown = boxes.Boxes();
   ASSERT_EQ(shown.size(), 1u);
   EXPECT_EQ(shown[0].text,

@@ -1,5 +1,5 @@
 // Where the program finds its help file: beside it, or installed in the
-// prefix's data directory.
+// prefix's data directory, which only the Linux package has.
 #include <gtest/gtest.h>
 
 #include "dialog/window/help.h"

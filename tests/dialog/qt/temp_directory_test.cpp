@@ -1,4 +1,5 @@
 // The temporary directory: the order of the variables and the fallbacks.
+// POSIX only: its own directories and drives mapped onto host directories.
 #include "dialog/temp_directory.h"
 
 #include <gtest/gtest.h>
