@@ -1,7 +1,13 @@
-// The editor's command, read from EDITOR.
+// Starting the editor: the command read from EDITOR, and the boxes for a
+// start that fails.
 #include "dialog/open_in_editor.h"
 
+#include <filesystem>
+
 #include <gtest/gtest.h>
+
+#include "platform/message_box_codes.h"
+#include "support/temp_tree.h"
 
 namespace zaltor {
 namespace {
@@ -30,6 +36,29 @@ TEST(OpenInEditorTest, CommandFromEditorValue) {
   // The value is held in 259 characters.
   const std::string longValue = "ed " + std::string(300, 'v');
   EXPECT_EQ(EditorCommand(longValue.c_str(), "x", "").back().size(), 259u - 3u);
+}
+
+TEST(OpenInEditorTest, FailedStartsSayWhetherTheProgramIsMissingOrNoProgram) {
+  testing::TempTree tree;
+  // Files named as programs are: on Windows their extension makes them one.
+  tree.File("plain.exe", "not a program");
+  tree.File("junk.exe", std::string("\x7f" "ELF junk", 8));
+  std::filesystem::permissions(tree.Path("junk.exe"), std::filesystem::perms::owner_exec,
+                               std::filesystem::perm_options::add);
+  tree.Dir("folder.exe");
+  std::vector<std::string> shown;
+  auto ask = [&shown](const char* text, unsigned style) {
+    EXPECT_EQ(style, kMbIconHand) << text;
+    shown.push_back(text);
+    return kIdOk;
+  };
+  for (const std::string& program : {std::string("zaltor-no-such-editor"), tree.Path("missing")}) {
+    StartEditor({program, "f"}, ask);
+  }
+  for (const char* name : {"plain.exe", "junk.exe", "folder.exe"}) StartEditor({tree.Path(name), "f"}, ask);
+  const std::string missing = "Program notepad/editor specified in %EDITOR% NOT found in %PATH%!";
+  const std::string notRunnable = "Program specifed in %EDITOR% or 'notepad' is not runnable!";
+  EXPECT_EQ(shown, (std::vector<std::string>{missing, missing, notRunnable, notRunnable, notRunnable}));
 }
 
 }  // namespace

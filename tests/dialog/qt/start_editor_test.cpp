@@ -1,7 +1,7 @@
-// Starting the editor on POSIX: the boxes for a start that fails, and the
-// default editor, the desktop's opener, which opens only existing files.
-// Which files the system refuses to start, and how, is the host's own.
-#include <sys/stat.h>
+// Starting the editor on POSIX: a failure the system gives no reason for
+// may be retried (a name too long for POSIX reaches it; Windows calls such a
+// program missing), and the default editor, the desktop's opener, opens only
+// existing files.
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -15,38 +15,18 @@ namespace {
 
 using Command = std::vector<std::string>;
 
-TEST(OpenInEditorTest, FailedStartsAreReportedAndRetriedAsTheUserAnswers) {
-  testing::TempTree tree;
-  tree.File("plain", "not a program");
-  tree.File("junk", std::string("\x7f" "ELF junk", 8));
-  chmod(tree.Path("junk").c_str(), 0755);
-  struct Box {
-    std::string text;
-    unsigned style;
-  };
-  std::vector<Box> shown;
-  std::vector<int> answers;
+TEST(OpenInEditorTest, UnknownFailuresAreRetriedAsTheUserAnswers) {
+  std::vector<std::string> shown;
+  std::vector<int> answers = {kIdRetry, kIdCancel};
   auto ask = [&shown, &answers](const char* text, unsigned style) {
-    shown.push_back({text, style});
-    if (answers.empty()) return kIdOk;
+    EXPECT_EQ(style, kMbIconHand | kMbRetryCancel);
+    shown.push_back(text);
     const int answer = answers.front();
     answers.erase(answers.begin());
     return answer;
   };
-  StartEditor({"zaltor-no-such-editor", "f"}, ask);
-  StartEditor({tree.Path("plain"), "f"}, ask);
-  StartEditor({tree.Path("junk"), "f"}, ask);
-  answers = {kIdRetry, kIdCancel};
   StartEditor({std::string(300, 'e'), "f"}, ask);  // a name too long for the system
-  ASSERT_EQ(shown.size(), 5u);
-  EXPECT_EQ(shown[0].text, "Program notepad/editor specified in %EDITOR% NOT found in %PATH%!");
-  EXPECT_EQ(shown[1].text, "Program specifed in %EDITOR% or 'notepad' is not runnable!");
-  EXPECT_EQ(shown[2].text, "Program specifed in %EDITOR% or 'notepad' is not runnable!");
-  for (int i = 0; i < 3; ++i) EXPECT_EQ(shown[i].style, kMbIconHand) << i;
-  for (int i = 3; i < 5; ++i) {
-    EXPECT_EQ(shown[i].text, "Failed to run editor of unknown error!");
-    EXPECT_EQ(shown[i].style, kMbIconHand | kMbRetryCancel);
-  }
+  EXPECT_EQ(shown, std::vector<std::string>(2, "Failed to run editor of unknown error!"));
 }
 
 // Without EDITOR the desktop's opener starts, and it opens only a file that
