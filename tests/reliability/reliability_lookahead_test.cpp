@@ -113,10 +113,11 @@ class ChangingFileSystem : public ProxyFileSystem {
         growing.erase(at);
       }
     }
-    // Gone with its directory by now, perhaps: then it grows no more.
-    std::FILE* file = host.empty() ? nullptr : std::fopen(host.c_str(), "ab");
+    // Gone with its directory by now, perhaps: then it grows no more. "ab"
+    // would make it again, in a directory the walk's thread may be removing.
+    std::FILE* file = host.empty() ? nullptr : std::fopen(host.c_str(), "r+b");
     if (file != nullptr) {
-      std::fputs("NEEDLE PHRASE", file);
+      if (std::fseek(file, 0, SEEK_END) == 0) std::fputs("NEEDLE PHRASE", file);
       std::fclose(file);
     }
     return got;
