@@ -7,6 +7,7 @@
 #include <cstring>
 #include <process.h>
 #include <string>
+#include <vector>
 
 namespace zaltor {
 
@@ -40,6 +41,27 @@ std::string FindProgram(const char* name) {
   return {};
 }
 
+// The runtime joins the arguments with blanks into one command line, which
+// the program splits again: an argument with a blank (a file in "C:\My
+// Docs") would reach it as two. Quoted as the runtime's own parser reads it
+// back: backslashes are doubled only before a quote.
+std::string QuotedArgument(const char* argument) {
+  if (*argument != '\0' && std::strpbrk(argument, " \t\"") == nullptr) return argument;
+  std::string quoted = "\"";
+  std::size_t backslashes = 0;
+  for (const char* each = argument; *each != '\0'; ++each) {
+    if (*each == '\\') {
+      ++backslashes;
+      continue;
+    }
+    quoted.append(*each == '"' ? backslashes * 2 + 1 : backslashes, '\\');
+    backslashes = 0;
+    quoted += *each;
+  }
+  quoted.append(backslashes * 2, '\\');
+  return quoted + '"';
+}
+
 }  // namespace
 
 int StartProcess(const char* const* argv, int standardInput) {
@@ -52,7 +74,12 @@ int StartProcess(const char* const* argv, int standardInput) {
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return EACCES;
   errno = 0;
   _doserrno = 0;
-  if (_spawnv(_P_NOWAIT, program.c_str(), argv) != -1) return 0;
+  std::vector<std::string> quoted;
+  for (const char* const* each = argv; *each != nullptr; ++each) quoted.push_back(QuotedArgument(*each));
+  std::vector<const char*> arguments;
+  for (const std::string& each : quoted) arguments.push_back(each.c_str());
+  arguments.push_back(nullptr);
+  if (_spawnv(_P_NOWAIT, program.c_str(), arguments.data()) != -1) return 0;
   // Wine's runtime says EINVAL for a file that is no program; the system's
   // own code says what it was, as Windows' runtime maps it.
   if (_doserrno == ERROR_BAD_EXE_FORMAT || _doserrno == ERROR_BAD_FORMAT) return ENOEXEC;
