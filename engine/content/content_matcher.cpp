@@ -40,6 +40,11 @@ int Rarity(unsigned char folded) {
 // to vector instructions where the target has them, to plain ones elsewhere.
 using Lanes = unsigned char __attribute__((vector_size(16)));
 constexpr std::size_t kLanes = sizeof(Lanes);
+// What comparing two of them gives: all ones where equal.
+using Mask = signed char __attribute__((vector_size(16)));
+// Blocks of sixteen positions tested together before one branch: in text
+// the picked bytes meet seldom enough that most such runs are passed over.
+constexpr std::size_t kBlocksAtOnce = 4;
 
 // A letter is compared with the case bit set on both sides; any other byte
 // as it is.
@@ -76,12 +81,15 @@ ContentMatcher::ContentMatcher(const char* needle, std::int32_t length) {
   checkByte_ = static_cast<unsigned char>(needle_[check_] | checkCase_);
 }
 
-bool ContentMatcher::BlockMayHoldStart(const unsigned char* at) const {
-  Lanes anchors;
-  Lanes checks;
-  std::memcpy(&anchors, at + anchor_, kLanes);
-  std::memcpy(&checks, at + check_, kLanes);
-  auto hits = ((anchors | anchorCase_) == anchorByte_) & ((checks | checkCase_) == checkByte_);
+bool ContentMatcher::BlocksMayHoldStart(const unsigned char* at) const {
+  Mask hits = {};
+  for (std::size_t block = 0; block < kBlocksAtOnce; ++block) {
+    Lanes anchors;
+    Lanes checks;
+    std::memcpy(&anchors, at + block * kLanes + anchor_, kLanes);
+    std::memcpy(&checks, at + block * kLanes + check_, kLanes);
+    hits |= ((anchors | anchorCase_) == anchorByte_) & ((checks | checkCase_) == checkByte_);
+  }
   std::uint64_t halves[2];
   std::memcpy(halves, &hits, sizeof halves);
   return (halves[0] | halves[1]) != 0;
@@ -92,7 +100,18 @@ std::size_t ContentMatcher::NextStart(const unsigned char* data, std::size_t siz
   const std::size_t reach = std::max(anchor_, check_);
   const std::size_t testable = size > reach ? size - reach : 0;
   std::size_t start = from;
-  while (start + kLanes <= testable && !BlockMayHoldStart(data + start)) start += kLanes;
+  if (anchorCase_ == 0 && start < testable) {
+    // An anchor that is no letter has one form, which the C library's
+    // memchr finds faster than any loop here.
+    while (const void* hit = std::memchr(data + start + anchor_, anchorByte_, testable - start)) {
+      start = static_cast<std::size_t>(static_cast<const unsigned char*>(hit) - data) - anchor_;
+      if ((data[start + check_] | checkCase_) == checkByte_) return start;
+      if (++start == testable) break;
+    }
+    return testable;
+  }
+  const std::size_t stride = kBlocksAtOnce * kLanes;
+  while (start + stride <= testable && !BlocksMayHoldStart(data + start)) start += stride;
   for (; start < testable; ++start) {
     if ((data[start + anchor_] | anchorCase_) == anchorByte_ &&
         (data[start + check_] | checkCase_) == checkByte_) {

@@ -1,9 +1,10 @@
 // Finds a byte string in a stream that arrives in chunks, ASCII letters
 // compared without regard to case and every other byte exactly.
 //
-// Where nothing is partly matched, the scan looks sixteen positions at a
-// time for a place where the needle's two rarest bytes (either case of a
-// letter) stand at their offsets; from there a Knuth-Morris-Pratt automaton
+// Where nothing is partly matched, the scan looks for a place where the
+// needle's two rarest bytes (either case of a letter) stand at their
+// offsets: through memchr when the rarest is no letter, else 64 positions
+// at a time; from there a Knuth-Morris-Pratt automaton
 // carries any partial match, across chunk boundaries too. Each byte of the
 // stream is stepped through at most once and each look for a start resumes
 // past the last start found, so the work stays linear in the stream's length
@@ -33,9 +34,9 @@ class ContentMatcher {
   std::size_t Step(std::size_t matched, unsigned char byte) const;
   // The first position at or after from where an occurrence may start.
   std::size_t NextStart(const unsigned char* data, std::size_t size, std::size_t from) const;
-  // Whether one of the sixteen positions from at may start an occurrence;
-  // the picked bytes of all sixteen lie within the chunk.
-  bool BlockMayHoldStart(const unsigned char* at) const;
+  // Whether one of the 64 positions from at may start an occurrence; the
+  // picked bytes of all of them lie within the chunk.
+  bool BlocksMayHoldStart(const unsigned char* at) const;
 
   std::vector<unsigned char> needle_;  // upper-cased
   // fallback_[i]: length of the longest proper prefix of needle_ that is
