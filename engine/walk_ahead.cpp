@@ -1,8 +1,9 @@
 #include "engine/walk_ahead.h"
 
+#include <system_error>
 #include <vector>
 
-#include "engine/content/content_reader.h"
+#include "engine/front_end.h"
 #include "engine/match_entry.h"
 
 namespace zaltor {
@@ -19,23 +20,37 @@ constexpr std::size_t kFilesAhead = 1024;
 
 }  // namespace
 
+WalkAhead::~WalkAhead() {
+  engine.contentReader = nullptr;
+}
+
 void WalkAhead::ListNext() {
-  ContentReader& reader = *engine.contentReader;
   // With the files cached, reads in flight gain nothing past the cores,
   // and listing a directory twice costs more than reading ahead saves.
   const bool waits = engine.fs.ReadsWaitForDevice();
-  reader.UseAllHelpers(waits);
+  if (reader == nullptr) {
+    if (!waits) return;
+    const SearchRequest& request = engine.request;
+    try {
+      reader = std::make_unique<ContentReader>(engine.fs, request.contentBytes.get(), request.contentLength,
+                                               SearchIsRunning, helpers);
+    } catch (const std::system_error&) {
+      return;  // no thread to be had: the walk reads alone
+    }
+    engine.contentReader = reader.get();
+  }
+  reader->UseAllHelpers(waits);
   if (!waits) return;
-  if (listed.size() >= kDirectoriesAhead || reader.Held() >= kFilesAhead) return;
+  if (listed.size() >= kDirectoriesAhead || reader->Held() >= kFilesAhead) return;
   for (const std::string& directory : engine.pendingDirs.top(kDirectoriesAhead)) {
-    if (listed.size() >= kDirectoriesAhead || reader.Held() >= kFilesAhead) return;
+    if (listed.size() >= kDirectoriesAhead || reader->Held() >= kFilesAhead) return;
     if (listed.insert(directory).second) ListAhead(directory);
   }
 }
 
 void WalkAhead::Taken(const std::string& directory) {
   listed.erase(directory);
-  engine.contentReader->Leave(directory);
+  if (reader != nullptr) reader->Leave(directory);
 }
 
 void WalkAhead::ListAhead(const std::string& directory) {

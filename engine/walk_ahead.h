@@ -6,22 +6,28 @@
 // taking from the reader only what it found of the files still listed.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <unordered_set>
 
+#include "engine/content/content_reader.h"
 #include "engine/search_engine.h"
 
 namespace zaltor {
 
 class WalkAhead {
  public:
-  explicit WalkAhead(SearchEngine& engine) : engine(engine) {}
+  // helpers: the reader's threads, started the first time reads wait.
+  WalkAhead(SearchEngine& engine, int helpers) : engine(engine), helpers(helpers) {}
+  // Ends the reader, if started, and takes it from the engine.
+  ~WalkAhead();
   WalkAhead(const WalkAhead&) = delete;
   WalkAhead& operator=(const WalkAhead&) = delete;
 
-  // While reads wait for the device: lists the directories to be visited
-  // next that are not yet listed, within the window, and has every helper
-  // read. The engine's current directory is left as it was.
+  // While reads wait for the device: starts the reader if it is not yet
+  // (the engine's contentReader from then on), lists the directories to be
+  // visited next that are not yet listed, within the window, and has every
+  // helper read. The engine's current directory is left as it was.
   void ListNext();
   // The walk has taken directory off the stack, to visit it or not: what
   // was queued for it is dropped once the visit (if any) is over.
@@ -31,6 +37,8 @@ class WalkAhead {
   void ListAhead(const std::string& directory);
 
   SearchEngine& engine;
+  const int helpers;
+  std::unique_ptr<ContentReader> reader;
   std::unordered_set<std::string> listed;  // pending directories listed ahead
 };
 

@@ -4,9 +4,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
-#include <system_error>
 
-#include "engine/content/content_reader.h"
 #include "engine/front_end.h"
 #include "engine/messages.h"
 #include "engine/output/actions.h"
@@ -18,9 +16,9 @@ namespace zaltor {
 
 namespace {
 
-// Helpers reading files besides the walk, all of them only while reads
-// wait for the device: then four take little more than half the time of
-// one, and eight gain a tenth more for twice the threads.
+// Helpers reading files besides the walk, started only once reads wait for
+// the device: then four take little more than half the time of one, and
+// eight gain a tenth more for twice the threads.
 constexpr int kReadHelpers = 4;
 
 std::string ChildPath(const char* path, const char* name) {
@@ -157,25 +155,16 @@ WalkResult WalkDirectories(SearchEngine& engine) {
   // A content search reads ahead of the walk where the file system allows,
   // but not when a question comes before each match: a file is then read
   // only once the questions before it have been answered, as it always was.
-  std::unique_ptr<ContentReader> reader;
+  std::unique_ptr<WalkAhead> ahead;
   bool questionEachMatch = engine.flags.stepExecution && engine.request.batchFile == nullptr;
   if (engine.request.contentBytes != nullptr && engine.fs.ReadsInParallel() && !questionEachMatch) {
-    try {
-      reader = std::make_unique<ContentReader>(engine.fs, engine.request.contentBytes.get(),
-                                               engine.request.contentLength, SearchIsRunning, kReadHelpers);
-    } catch (const std::system_error&) {
-      // No thread to be had: the files are read one after the other.
-    }
+    ahead = std::make_unique<WalkAhead>(engine, kReadHelpers);
   }
-  engine.contentReader = reader.get();
-  std::unique_ptr<WalkAhead> ahead = reader != nullptr ? std::make_unique<WalkAhead>(engine) : nullptr;
   if (VisitDirectories(engine, result, ahead.get()) && engine.flags.recurseSubdirs &&
       engine.request.dirCommand[0] != '\0' && engine.visitedDirs.count() > 0) {
     ApplyDirectoryCommands(engine, result);
   }
   ahead.reset();
-  engine.contentReader = nullptr;
-  reader.reset();
   ShowStatus("Please wait while cleaning up.  This can take a couple minutes...");
   ReleaseDirectoryStacks(engine);
   return result;

@@ -88,6 +88,7 @@ std::pair<SearchOutcome, std::size_t> ExpectSameBothWays(const std::function<voi
   for (bool parallel : {false, true}) {
     SearchHarness h;
     h.fs->readsInParallel = parallel;
+    h.fs->readsWait = parallel;
     prepare(h);
     outcomes.push_back(raw ? h.RunRaw(options) : h.Run(options));
     boxes.push_back(h.frontEnd.boxes);
@@ -119,6 +120,7 @@ TEST(ContentReaderSearch, FindsTheSameFilesInTheSameOrder) {
   EXPECT_EQ(questions, 0u);
   SearchHarness h;
   h.fs->readsInParallel = true;
+  h.fs->readsWait = true;
   MakeFiles(h.tree, "top", 600);
   SearchOutcome o = h.Run({"/fp", "C:\\top\\*.txt", "/sp", kNeedle, "/fs", "G:0"});
   int expected = 0;
@@ -144,6 +146,7 @@ TEST(ContentReaderSearch, StopsAtTheSameFilesAndReadsNothingAheadOfAQuestion) {
     auto counting = std::make_unique<CountingFileSystem>(*h.host);
     counting->fixedNow = kFixedNow;
     counting->readsInParallel = parallel;
+    counting->readsWait = parallel;
     CountingFileSystem& fs = *counting;
     h.fs = std::move(counting);
     MakeFiles(h.tree, "top", 300);
@@ -172,6 +175,7 @@ TEST(ContentReaderSearch, StopsAtTheSameFilesAndReadsNothingAheadOfAQuestion) {
   auto stopAt = [](bool parallel) {
     SearchHarness h;
     h.fs->readsInParallel = parallel;
+    h.fs->readsWait = parallel;
     MakeFiles(h.tree, "top", 40);
     MakeFiles(h.tree, "top/b", 40);
     h.tree.File("top/b/f020\".txt", kNeedle);

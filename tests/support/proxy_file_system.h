@@ -22,6 +22,9 @@ class ProxyFileSystem : public FileSystem {
   std::function<bool(int drive)> failChDrive;
   // Passes the inner file system's parallel reads on.
   bool readsInParallel = false;
+  // Reads pass for ones that wait for the device, so that a content search
+  // starts its helpers.
+  bool readsWait = false;
 
   char* GetCwd(char* buffer, int size) override {
     if (failGetCwd && failGetCwd()) return nullptr;
@@ -46,7 +49,7 @@ class ProxyFileSystem : public FileSystem {
   // Off unless a test asks for it: the hooks of derived proxies run on
   // whichever thread reads.
   bool ReadsInParallel() const override { return readsInParallel && inner.ReadsInParallel(); }
-  bool ReadsWaitForDevice() const override { return inner.ReadsWaitForDevice(); }
+  bool ReadsWaitForDevice() const override { return readsWait || inner.ReadsWaitForDevice(); }
   int OpenRead(const char* path) override { return inner.OpenRead(path); }
   long Read(int fd, void* buffer, unsigned count) override { return inner.Read(fd, buffer, count); }
   int Close(int fd) override { return inner.Close(fd); }
