@@ -168,10 +168,12 @@ class PosixFileSystem : public FileSystem {
   std::unique_ptr<OpenFile[]> openFiles = std::make_unique<OpenFile[]>(kTrackedFiles);
   // Rises by kWaitStep with each read that had to wait for the device and
   // falls by 1 with each that did not: a score of kWaitingScore or more
-  // means about one read in kWaitStep waited lately. Updates from several
-  // threads may be lost; the score only steers how far ahead to read.
+  // means a dozen reads waited lately with few cached ones between. A
+  // cache that is warm but for scattered files evicted since (a few in a
+  // directory, some hundreds in a large tree) stays below it. Updates from
+  // several threads may be lost; the score only steers how far ahead to read.
   static constexpr int kWaitStep = 16;
-  static constexpr int kWaitingScore = 4 * kWaitStep;
+  static constexpr int kWaitingScore = 12 * kWaitStep;
   static constexpr int kMaxWaitScore = 16 * kWaitStep;
   std::atomic<int> waitScore{0};
   std::vector<char> readBuffer;
