@@ -320,29 +320,57 @@ int PosixFileSystem::FindNext(FindHandle handle, FindData* out) {
 
 int PosixFileSystem::FindClose(FindHandle handle) { return listings.erase(handle) == 1 ? kFsOk : kFsFailed; }
 
-int PosixFileSystem::OpenRead(const char* path) {
-  std::string drivePath;
-  LastRead last;
-  {
-    std::lock_guard<std::mutex> lock(stateMutex);
-    if (!Resolve(path, &drivePath)) return kFsFailed;
-    last = lastRead;
+std::string_view PosixFileSystem::NameInLastRead(std::string_view path) const {
+  const std::string& directory = lastRead.drivePath;
+  if (lastRead.read == nullptr || path.substr(0, directory.size()) != directory) return {};
+  std::string_view rest = path.substr(directory.size());
+  // A root ends in its separator; the engine adds one of its own.
+  const bool root = directory.size() == 3;
+  if (!rest.empty() && rest[0] == '\\') {
+    rest.remove_prefix(1);
+  } else if (!root) {
+    return {};
   }
+  if (rest.empty() || rest == "." || rest == ".." || rest.find_first_of("\\/") != std::string_view::npos ||
+      directory.size() + (root ? 0 : 1) + rest.size() >= static_cast<std::size_t>(kMaxPath)) {
+    return {};
+  }
+  return rest;
+}
+
+int PosixFileSystem::OpenRead(const char* path) {
   // A file of the directory read last (the engine reads the files it has
   // just listed) is named relative to that directory's descriptor, so its
-  // whole path need not be looked up again for each of the calls below.
+  // whole path need not be looked up again for each of the calls below;
+  // its drive path, already in normal form but for the name, is not
+  // resolved again either.
+  std::shared_ptr<const DirectoryRead> lastDirectory;
   int base = AT_FDCWD;
   std::string target;
   unsigned char listedType = DT_UNKNOWN;
-  std::size_t slash = drivePath.rfind('\\');
-  std::string_view parent = std::string_view(drivePath).substr(0, slash == 2 ? 3 : slash);
-  if (last.read != nullptr && slash + 1 < drivePath.size() && parent == last.drivePath) {
-    base = last.read->directory.get();
-    target = drivePath.substr(slash + 1);
-    listedType = last.read->TypeOf(target);
-  } else {
-    target = HostPathOf(table, drivePath);
-    if (target.empty()) return kFsFailed;
+  {
+    std::lock_guard<std::mutex> lock(stateMutex);
+    std::string_view name = path != nullptr ? NameInLastRead(path) : std::string_view();
+    if (!name.empty()) {
+      lastDirectory = lastRead.read;
+      target = name;
+    } else {
+      std::string drivePath;
+      if (!Resolve(path, &drivePath)) return kFsFailed;
+      std::size_t slash = drivePath.rfind('\\');
+      std::string_view parent = std::string_view(drivePath).substr(0, slash == 2 ? 3 : slash);
+      if (lastRead.read != nullptr && slash + 1 < drivePath.size() && parent == lastRead.drivePath) {
+        lastDirectory = lastRead.read;
+        target = drivePath.substr(slash + 1);
+      } else {
+        target = HostPathOf(table, drivePath);
+        if (target.empty()) return kFsFailed;
+      }
+    }
+  }
+  if (lastDirectory != nullptr) {
+    base = lastDirectory->directory.get();
+    listedType = lastDirectory->TypeOf(target);
   }
   // Opening a FIFO or a device acts on it (a waiting writer is released,
   // some devices rewind or reset): only what the listing shows to be a

@@ -149,6 +149,11 @@ class PosixFileSystem : public FileSystem {
   bool ReadDirectory(const std::string& drivePath);
   // Every later enumeration reads its directory afresh.
   void ForgetLastRead();
+  // The name in path when path is the directory read last, a separator and
+  // a name (the form the engine gives the files it has listed); empty when
+  // it is not, or resolving it would take more than that. Called with
+  // stateMutex held.
+  std::string_view NameInLastRead(std::string_view path) const;
   static void Fill(const Listing& listing, const ListedEntry& entry, FindData* out);
   // The normalised drive path of path (at most 259 characters), or false.
   bool Resolve(const char* path, std::string* drivePath) const;

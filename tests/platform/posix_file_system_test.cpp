@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -262,6 +263,12 @@ TEST_F(PosixFileSystemTest, OpenReadReadsRegularFilesOnly) {
   ASSERT_EQ(mkfifo(c.Path("docs/fifo").c_str(), 0644), 0);
   ASSERT_EQ(symlink("a.txt", c.Path("docs/link").c_str()), 0);
   c.File("docs/sub/deep.txt", "deep");
+  c.File("docs/x", "inner");
+  c.File("docsx", "top");
+  // Drive paths of 259 and 260 characters: the second is too long.
+  const std::string longest(259 - std::strlen("C:\\docs\\"), 'n');
+  c.File("docs/" + longest, "fits");
+  c.File("docs/" + longest + "n", "over");
   PosixFileSystem fs(Drives(), c.Path("docs"));
   // Files of the directory listed last are opened relative to it: the same
   // kinds are refused either way.
@@ -279,6 +286,10 @@ TEST_F(PosixFileSystemTest, OpenReadReadsRegularFilesOnly) {
     EXPECT_EQ(Opened(fs, "C:\\docs\\sub\\..\\a.txt"), "alp");
     EXPECT_EQ(Opened(fs, "sub\\deep.txt"), "dee");
     EXPECT_EQ(Opened(fs, "C:\\DOCS\\a.txt"), "<refused>");
+    EXPECT_EQ(Opened(fs, "C:\\docs\\\\a.txt"), "alp");
+    EXPECT_EQ(Opened(fs, "C:\\docsx"), "top");
+    EXPECT_EQ(Opened(fs, ("C:\\docs\\" + longest).c_str()), "fit");
+    EXPECT_EQ(Opened(fs, ("C:\\docs\\" + longest + "n").c_str()), "<refused>");
   }
   int fd = fs.OpenRead("C:\\docs\\a.txt");
   ASSERT_GE(fd, 0);
