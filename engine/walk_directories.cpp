@@ -4,6 +4,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/front_end.h"
 #include "engine/messages.h"
@@ -50,6 +51,13 @@ bool VisitDirectories(SearchEngine& engine, WalkResult& result, WalkAhead* ahead
     if (result == kWalkStop) return false;
     if (engine.flags.recurseSubdirs) {
       int found = ListCurrentSubdirectories(engine, engine.pendingDirs, dir.c_str());
+      // The walk takes these next; while reads wait for the device, the host
+      // may have them read by the time it gets there. The first to be taken
+      // is hinted last, as the newest hint is read first.
+      if (found > 0 && engine.fs.ReadsWaitForDevice()) {
+        const std::vector<std::string> next = engine.pendingDirs.top(static_cast<std::size_t>(found));
+        for (auto child = next.rbegin(); child != next.rend(); ++child) engine.fs.ReadDirectoryAhead(child->c_str());
+      }
       if (engine.flags.verbose) {
         std::fprintf(request.resultFile, "\n%ld sub-directories found in \"%s\".\n",
                      static_cast<long>(found), dir.c_str());

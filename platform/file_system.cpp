@@ -6,4 +6,6 @@ bool FileSystem::ReadsInParallel() const { return false; }
 
 bool FileSystem::ReadsWaitForDevice() const { return false; }
 
+void FileSystem::ReadDirectoryAhead(const char*) {}
+
 }  // namespace zaltor

@@ -139,6 +139,10 @@ class FileSystem {
   // Whether reads have lately had to wait for the device, their data not
   // being cached: then more reads in flight pay. By default it never says so.
   virtual bool ReadsWaitForDevice() const;
+  // A hint that the walk will soon list the directory at drivePath: a host
+  // may read it ahead on a thread of its own. Nothing the walk sees changes.
+  // By default nothing is done.
+  virtual void ReadDirectoryAhead(const char* drivePath);
 
   // _open(path, _O_RDONLY | _O_BINARY): a descriptor, or kFsFailed. Only
   // regular files open; nothing here ever blocks.

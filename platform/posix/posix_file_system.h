@@ -12,6 +12,7 @@
 #include "platform/drive_path.h"
 #include "platform/drive_table.h"
 #include "platform/file_system.h"
+#include "platform/posix/directory_read_ahead.h"
 
 namespace zaltor {
 
@@ -57,6 +58,8 @@ class PosixFileSystem : public FileSystem {
   bool ReadsWaitForDevice() const override {
     return waitScore.load(std::memory_order_relaxed) >= kWaitingScore;
   }
+  // Reads the directory ahead once reads wait for the device.
+  void ReadDirectoryAhead(const char* drivePath) override;
   int OpenRead(const char* path) override;
   long Read(int fd, void* buffer, unsigned count) override;
   int Close(int fd) override;
@@ -181,7 +184,11 @@ class PosixFileSystem : public FileSystem {
   static constexpr int kWaitingScore = 12 * kWaitStep;
   static constexpr int kMaxWaitScore = 16 * kWaitStep;
   std::atomic<int> waitScore{0};
+  // Counts a read as waited for or not in waitScore.
+  void NoteRead(bool waited);
   std::vector<char> readBuffer;
+  // Last, so that its threads end before anything else goes.
+  DirectoryReadAhead readAhead;
 };
 
 }  // namespace zaltor
