@@ -269,12 +269,11 @@ void PosixFileSystem::NoteRead(bool waited) {
 
 void PosixFileSystem::ReadDirectoryAhead(const char* drivePath) {
   if (!ReadsWaitForDevice()) return;
-  std::string resolved;
+  std::string host;
   {
     std::lock_guard<std::mutex> lock(stateMutex);
-    if (!Resolve(drivePath, &resolved)) return;
+    host = HostOf(drivePath);
   }
-  std::string host = HostPathOf(table, resolved);
   if (!host.empty()) readAhead.Queue(std::move(host));
 }
 

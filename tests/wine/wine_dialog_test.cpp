@@ -163,6 +163,14 @@ class WineDialog : public ::testing::Test {
                           std::chrono::seconds limit) const {
     return WaitFor([&] { return ControlTexts(title, id).find(text + "\n") != std::string::npos; }, limit);
   }
+  // The program ends by itself within limit, with exit code 0.
+  void ExpectCleanExit(std::chrono::seconds limit) {
+    int status = -1;
+    EXPECT_TRUE(WaitFor([&] { return waitpid(program, &status, WNOHANG) == program; }, limit))
+        << "Esc did not end the program";
+    if (WIFEXITED(status)) program = -1;
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+  }
   // The directory Wine's TEMP names, where the default result files go.
   std::string TempDirectory() const {
     for (const auto& user : std::filesystem::directory_iterator(prefix + "/drive_c/users")) {
@@ -251,11 +259,7 @@ TEST_F(WineDialog, AboutSaveAsAndHelpOpenASearchStartsTheEditorABadDriveIsReport
 
   ClickPattern(window);
   Xdotool("key Escape");
-  int status = -1;
-  EXPECT_TRUE(WaitFor([&] { return waitpid(program, &status, WNOHANG) == program; }, std::chrono::seconds(30)))
-      << "Esc did not end the program";
-  if (WIFEXITED(status)) program = -1;
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+  ExpectCleanExit(std::chrono::seconds(30));
   std::printf("[ figure ] zaltor.exe under Wine: %lld s from start to end\n",
               static_cast<long long>(std::chrono::duration_cast<std::chrono::seconds>(
                                          std::chrono::steady_clock::now() - started)
@@ -289,10 +293,7 @@ TEST_F(WineDialog, StopDuringAContentSearchShowsTheAbortTextAndEscDuringOneEndsT
   ClickPattern(window);
   const auto pressed = std::chrono::steady_clock::now();
   Xdotool("key Escape");
-  EXPECT_TRUE(WaitFor([&] { return waitpid(program, &status, WNOHANG) == program; }, std::chrono::seconds(60)))
-      << "Esc during the search did not end the program";
-  if (WIFEXITED(status)) program = -1;
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+  ExpectCleanExit(std::chrono::seconds(60));
   std::printf("[ figure ] zaltor.exe under Wine: ended %lld ms after Esc during a search\n",
               static_cast<long long>(std::chrono::duration_cast<std::chrono::milliseconds>(
                                          std::chrono::steady_clock::now() - pressed)
