@@ -51,10 +51,10 @@ bool VisitDirectories(SearchEngine& engine, WalkResult& result, WalkAhead* ahead
     if (result == kWalkStop) return false;
     if (engine.flags.recurseSubdirs) {
       int found = ListCurrentSubdirectories(engine, engine.pendingDirs, dir.c_str());
-      // The walk takes these next; while reads wait for the device, the host
-      // may have them read by the time it gets there. The first to be taken
-      // is hinted last, as the newest hint is read first.
-      if (found > 0 && engine.fs.ReadsWaitForDevice()) {
+      // The walk takes these next: the host may have them read by the time
+      // it gets there. The first to be taken is hinted last, as the newest
+      // hint is read first.
+      if (found > 0) {
         const std::vector<std::string> next = engine.pendingDirs.top(static_cast<std::size_t>(found));
         for (auto child = next.rbegin(); child != next.rend(); ++child) engine.fs.ReadDirectoryAhead(child->c_str());
       }
@@ -173,6 +173,7 @@ WalkResult WalkDirectories(SearchEngine& engine) {
     ApplyDirectoryCommands(engine, result);
   }
   ahead.reset();
+  engine.fs.DropDirectoriesAhead();
   ShowStatus("Please wait while cleaning up.  This can take a couple minutes...");
   ReleaseDirectoryStacks(engine);
   return result;

@@ -8,4 +8,6 @@ bool FileSystem::ReadsWaitForDevice() const { return false; }
 
 void FileSystem::ReadDirectoryAhead(const char*) {}
 
+void FileSystem::DropDirectoriesAhead() {}
+
 }  // namespace zaltor

@@ -139,10 +139,14 @@ class FileSystem {
   // Whether reads have lately had to wait for the device, their data not
   // being cached: then more reads in flight pay. By default it never says so.
   virtual bool ReadsWaitForDevice() const;
-  // A hint that the walk will soon list the directory at drivePath: a host
-  // may read it ahead on a thread of its own. Nothing the walk sees changes.
-  // By default nothing is done.
+  // A hint that the walk will soon list the directory at drivePath, and
+  // then its subdirectories: a host may read them ahead on threads of its
+  // own, and hand a read over when the walk lists the directory, if nothing
+  // has changed in it since. Nothing the walk sees changes. By default
+  // nothing is done.
   virtual void ReadDirectoryAhead(const char* drivePath);
+  // The walk is over: whatever was read ahead for it is dropped.
+  virtual void DropDirectoriesAhead();
 
   // _open(path, _O_RDONLY | _O_BINARY): a descriptor, or kFsFailed. Only
   // regular files open; nothing here ever blocks.

@@ -1,22 +1,34 @@
 #include "platform/posix/directory_read_ahead.h"
 
 #include <dirent.h>
-#include <fcntl.h>
-#include <unistd.h>
 
+#include <algorithm>
 #include <system_error>
+
+#include "platform/file_system.h"
+#include "platform/posix/entry_type.h"
 
 namespace zaltor {
 
 namespace {
 
-void ReadThrough(const std::string& directory) {
-  const int fd = open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  alignas(dirent64) char buffer[32 * 1024];
-  while (getdents64(fd, buffer, sizeof buffer) > 0) {
+// The subdirectories of read in the order the walk stacks them, the one it
+// takes first last.
+std::vector<std::string> SubdirectoriesOf(const std::string& hostDirectory, const DirectoryRead& read) {
+  std::vector<std::string> children;
+  const std::string prefix = hostDirectory.back() == '/' ? hostDirectory : hostDirectory + '/';
+  for (const RawEntry& entry : read.entries) {
+    std::string_view name = read.NameOf(entry);
+    if (name[0] == '.' || (entry.type != DT_DIR && entry.type != DT_UNKNOWN)) continue;
+    unsigned attributes = 0;
+    if (entry.type == DT_UNKNOWN &&
+        (!EntryTypeAttributes(read.directory.get(), name.data(), entry.type, &attributes) ||
+         (attributes & kAttrDirectory) == 0)) {
+      continue;
+    }
+    children.push_back(prefix + std::string(name));
   }
-  close(fd);
+  return children;
 }
 
 }  // namespace
@@ -25,38 +37,133 @@ DirectoryReadAhead::~DirectoryReadAhead() {
   {
     std::lock_guard<std::mutex> lock(mutex);
     stopping = true;
-    queued.clear();
   }
   wake.notify_all();
   for (std::thread& thread : threads) thread.join();
 }
 
-void DirectoryReadAhead::Queue(std::string hostDirectory) {
+void DirectoryReadAhead::Queue(std::string hostDirectory, std::size_t wanted) {
+  wanted = std::clamp<std::size_t>(wanted, 1, kThreads);
   {
     std::lock_guard<std::mutex> lock(mutex);
-    if (threads.empty()) {
-      try {
-        for (std::size_t i = 0; i < kThreads; ++i) threads.emplace_back([this] { Serve(); });
-      } catch (const std::system_error&) {
-        if (threads.empty()) return;
+    try {
+      while (threads.size() < wanted) {
+        threads.emplace_back([this, index = threads.size()] { Serve(index); });
       }
+    } catch (const std::system_error&) {
+      if (threads.empty()) return;
     }
-    if (queued.size() == kQueued) queued.pop_front();
-    queued.push_back(std::move(hostDirectory));
+    running = std::min(wanted, threads.size());
+    if (slots.count(hostDirectory) != 0) return;
+    QueueLocked(std::move(hostDirectory));
   }
-  wake.notify_one();
+  wake.notify_all();
 }
 
-void DirectoryReadAhead::Serve() {
+void DirectoryReadAhead::QueueLocked(std::string hostDirectory) {
+  if (!slots.emplace(hostDirectory, Slot()).second) return;
+  if (queued.size() == kMostQueued) {
+    auto oldest = slots.find(queued.front());
+    if (oldest != slots.end() && oldest->second.state == kQueued) slots.erase(oldest);
+    queued.pop_front();
+  }
+  queued.push_back(std::move(hostDirectory));
+}
+
+std::shared_ptr<const DirectoryRead> DirectoryReadAhead::Take(const std::string& hostDirectory, bool visit) {
+  std::unique_lock<std::mutex> lock(mutex);
+  auto slot = slots.find(hostDirectory);
+  if (slot == slots.end()) return nullptr;
+  if (slot->second.state == kReading) {
+    if (!visit) return nullptr;
+    walkWaits = true;
+    done.wait(lock, [&] {
+      slot = slots.find(hostDirectory);
+      return slot == slots.end() || slot->second.state != kReading;
+    });
+    walkWaits = false;
+    if (slot == slots.end()) return nullptr;
+  }
+  if (slot->second.state == kQueued) {
+    // The walk reads it itself now.
+    if (visit) slots.erase(slot);
+    return nullptr;
+  }
+  std::shared_ptr<const DirectoryRead> read = slot->second.read;
+  if (visit) {
+    visited = std::max(visited, slot->second.order);
+    slots.erase(slot);
+    --held;
+    if (full && held <= kHeld / 2) {
+      full = false;
+      lock.unlock();
+      wake.notify_all();
+    }
+  }
+  return read;
+}
+
+void DirectoryReadAhead::Clear() {
+  std::lock_guard<std::mutex> lock(mutex);
+  slots.clear();
+  queued.clear();
+  held = 0;
+  full = false;
+}
+
+bool DirectoryReadAhead::MakeRoom() {
+  if (held < kHeld) return !full;
+  // The reads the walk has gone past are of directories it skipped, or
+  // listed before they were read.
+  for (auto slot = slots.begin(); slot != slots.end();) {
+    if (slot->second.state == kRead && slot->second.order < visited) {
+      slot = slots.erase(slot);
+      --held;
+    } else {
+      ++slot;
+    }
+  }
+  if (held >= kHeld) full = true;
+  return !full;
+}
+
+void DirectoryReadAhead::Serve(std::size_t index) {
+  std::vector<char> buffer;
   std::unique_lock<std::mutex> lock(mutex);
   for (;;) {
-    wake.wait(lock, [this] { return stopping || !queued.empty(); });
+    // Waiting for the device, a directory read and not kept still has its
+    // blocks cached for the walk; else, past the window, reads wait.
+    wake.wait(lock, [&] { return stopping || (index < running && !queued.empty() && (MakeRoom() || running > 1)); });
     if (stopping) return;
     std::string directory = std::move(queued.back());
     queued.pop_back();
+    auto slot = slots.find(directory);
+    if (slot == slots.end() || slot->second.state != kQueued) continue;
+    slot->second.state = kReading;
+    slot->second.order = nextOrder++;
     lock.unlock();
-    ReadThrough(directory);
+    bool waited = false;
+    std::shared_ptr<DirectoryRead> read = ReadWholeDirectory(directory, false, true, buffer, &waited);
+    std::vector<std::string> children;
+    if (read != nullptr) children = SubdirectoriesOf(directory, *read);
+    if (read != nullptr) noteRead(waited);
     lock.lock();
+    slot = slots.find(directory);
+    // Gone when the walk ended meanwhile.
+    if (slot != slots.end() && slot->second.state == kReading) {
+      // A directory that cannot be read is left to the walk, which reports
+      // it. Past the window, one read through is not gone on from, so that
+      // the threads keep near the walk.
+      if (read == nullptr || !MakeRoom()) {
+        slots.erase(slot);
+      } else {
+        slot->second.state = kRead;
+        slot->second.read = std::move(read);
+        ++held;
+        for (std::string& child : children) QueueLocked(std::move(child));
+      }
+    }
+    if (walkWaits) done.notify_all();
   }
 }
 

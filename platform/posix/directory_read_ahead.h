@@ -1,38 +1,84 @@
-// Reads directories the walk is about to list, on threads of its own, so
-// that their blocks are cached by the time the walk gets there. Nothing is
-// kept of what is read: the walk's own listing is the only one it sees.
+// Reads ahead of the walk the directories it will list next, on threads of
+// its own, and keeps what it read for the walk to take. The walk's order is
+// known: a directory's subdirectories are taken next, the last listed
+// first. So a thread that has read a directory goes on with its
+// subdirectories in that order, and the walk, when it gets to one, finds it
+// read. A read is handed over only when the directory's identity (see
+// StillAsRead) shows that nothing has changed in it since; otherwise the
+// walk reads it again, and sees what it would have seen reading alone.
 #pragma once
 
 #include <condition_variable>
+#include <cstdint>
 #include <deque>
+#include <functional>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
+#include <unordered_map>
 #include <vector>
+
+#include "platform/posix/directory_read.h"
 
 namespace zaltor {
 
 class DirectoryReadAhead {
  public:
-  DirectoryReadAhead() = default;
+  // noteRead hears, from the reading threads, whether each read waited for
+  // the device.
+  explicit DirectoryReadAhead(std::function<void(bool waited)> noteRead) : noteRead(std::move(noteRead)) {}
   // Waits for the directories being read, drops the rest.
   ~DirectoryReadAhead();
   DirectoryReadAhead(const DirectoryReadAhead&) = delete;
   DirectoryReadAhead& operator=(const DirectoryReadAhead&) = delete;
 
-  // Queues a host directory; the threads start with the first (with none
-  // to be had, nothing is read ahead). The newest is read first, as the walk
-  // takes the directories it found last; past the bound the oldest is dropped.
-  void Queue(std::string hostDirectory);
-
- private:
-  void Serve();
+  // Queues a host directory the walk will list soon, to be read by at most
+  // threads threads (1 to kThreads), started as needed; with none to be
+  // had, nothing is read ahead. The newest is read first; past the bound
+  // the oldest is dropped.
+  void Queue(std::string hostDirectory, std::size_t threads);
+  // The read of hostDirectory made ahead, once under way, or null. visit:
+  // the walk has got there, and the read is handed over for good; else it
+  // stays for the visit (the content search lists ahead of the walk).
+  std::shared_ptr<const DirectoryRead> Take(const std::string& hostDirectory, bool visit);
+  // Drops whatever is queued and read: the walk is over.
+  void Clear();
 
   static constexpr std::size_t kThreads = 4;
-  static constexpr std::size_t kQueued = 256;
+
+ private:
+  enum State { kQueued, kReading, kRead };
+  struct Slot {
+    State state = kQueued;
+    std::uint64_t order = 0;  // when it was begun, which is the walk's order
+    std::shared_ptr<const DirectoryRead> read;
+  };
+
+  void Serve(std::size_t index);
+  // Queues hostDirectory unless it is known. Called with mutex held.
+  void QueueLocked(std::string hostDirectory);
+  // Drops the reads the walk has gone past; whether the window has room.
+  // Called with mutex held.
+  bool MakeRoom();
+
+  // Reads held for the walk at most: each keeps its directory open.
+  static constexpr std::size_t kHeld = 64;
+  static constexpr std::size_t kMostQueued = 256;
+
+  const std::function<void(bool)> noteRead;
   std::mutex mutex;
-  std::condition_variable wake;
-  std::deque<std::string> queued;
+  std::condition_variable wake;  // for the threads: work, or room again
+  std::condition_variable done;  // for the walk, waiting for a read under way
+  // All guarded by mutex.
+  std::unordered_map<std::string, Slot> slots;
+  std::deque<std::string> queued;  // may name slots since dropped or taken: skipped
+  std::size_t held = 0;            // slots read
+  bool full = false;               // the window filled, and has not yet half emptied
+  bool walkWaits = false;
+  std::size_t running = 1;  // threads that may read
+  std::uint64_t nextOrder = 0;
+  std::uint64_t visited = 0;  // the latest order the walk has taken
   bool stopping = false;
   std::vector<std::thread> threads;
 };

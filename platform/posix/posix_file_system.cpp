@@ -8,7 +8,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cerrno>
 #include <climits>
 #include <cstddef>
@@ -43,15 +42,6 @@ unsigned AttributesOf(mode_t mode, const char* name) {
   if ((mode & S_IWUSR) == 0) attrib |= kAttrReadOnly;
   if (name[0] == '.') attrib |= kAttrHidden;
   return attrib;
-}
-
-int DotRank(std::string_view name) { return name == "." ? 0 : name == ".." ? 1 : 2; }
-
-// The order of a listing: "." and ".." first, then the names byte by byte.
-bool ListsBefore(std::string_view a, std::string_view b) {
-  int rankA = DotRank(a);
-  int rankB = DotRank(b);
-  return rankA != rankB ? rankA < rankB : a < b;
 }
 
 // Mount points in /proc/self/mountinfo escape blanks and the like as \ooo.
@@ -103,19 +93,6 @@ std::string MountTypeOf(const std::string& hostPath) {
 }
 
 }  // namespace
-
-PosixFileSystem::Descriptor::~Descriptor() {
-  if (fd_ >= 0) close(fd_);
-}
-
-PosixFileSystem::Descriptor& PosixFileSystem::Descriptor::operator=(Descriptor&& other) noexcept {
-  if (this != &other) {
-    if (fd_ >= 0) close(fd_);
-    fd_ = other.fd_;
-    other.fd_ = -1;
-  }
-  return *this;
-}
 
 void PosixFileSystem::Fill(const Listing& listing, const ListedEntry& entry, FindData* out) {
   std::memcpy(out->name, listing.read->names.data() + entry.nameOffset, entry.nameLength + 1);
@@ -268,63 +245,34 @@ void PosixFileSystem::NoteRead(bool waited) {
 }
 
 void PosixFileSystem::ReadDirectoryAhead(const char* drivePath) {
-  if (!ReadsWaitForDevice()) return;
   std::string host;
   {
     std::lock_guard<std::mutex> lock(stateMutex);
     host = HostOf(drivePath);
   }
-  if (!host.empty()) readAhead.Queue(std::move(host));
+  // Cached, one thread beside the walk keeps ahead of it; waiting for the
+  // device, reads in flight pay.
+  if (!host.empty()) readAhead.Queue(std::move(host), ReadsWaitForDevice() ? DirectoryReadAhead::kThreads : 1);
 }
+
+void PosixFileSystem::DropDirectoriesAhead() { readAhead.Clear(); }
 
 bool PosixFileSystem::ReadDirectory(const std::string& drivePath) {
   if (lastRead.read != nullptr && lastRead.drivePath == drivePath) return true;
   ForgetLastRead();
   std::string host = HostPathOf(table, drivePath);
-  // There is no asking for cached data alone here, as there is for files: a
-  // directory whose first block takes far longer than a cached one counts
-  // as a read that waited.
-  const auto started = std::chrono::steady_clock::now();
-  Descriptor directory(host.empty() ? -1 : open(host.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (directory.get() < 0) return false;
-  bool atRoot = drivePath.size() == 3;
-
-  auto read = std::make_shared<DirectoryRead>();
-  std::string& names = read->names;
-  std::vector<RawEntry>& raw = read->entries;
-  // The records straight from the kernel: opendir and readdir would look at
-  // the descriptor again (fstat, fcntl) for every directory of the walk.
-  constexpr std::size_t kReadBufferSize = 64 * 1024;
-  readBuffer.resize(kReadBufferSize);
-  for (bool first = true;; first = false) {
-    ssize_t got = getdents64(directory.get(), readBuffer.data(), readBuffer.size());
-    if (first) {
-      // Cached, a small directory takes some 10 µs and a full buffer some
-      // 100 µs more; from the device, 50 µs and up for a small one.
-      const auto took = std::chrono::duration_cast<std::chrono::microseconds>(
-                            std::chrono::steady_clock::now() - started).count();
-      NoteRead(took > 40 + std::max<ssize_t>(got, 0) / 512);
-    }
-    if (got <= 0) break;  // the end, or an error: as readdir, what came so far is the listing
-    for (ssize_t pos = 0; pos < got;) {
-      const char* record = readBuffer.data() + pos;
-      unsigned short recordLength;
-      std::memcpy(&recordLength, record + offsetof(struct dirent64, d_reclen), sizeof recordLength);
-      pos += recordLength;
-      unsigned char type = static_cast<unsigned char>(record[offsetof(struct dirent64, d_type)]);
-      std::string_view entryName = record + offsetof(struct dirent64, d_name);
-      if (atRoot && DotRank(entryName) < 2) continue;
-      if (entryName.size() >= static_cast<std::size_t>(kMaxPath)) continue;
-      raw.push_back({names.size(), entryName.size(), type});
-      names.append(entryName);
-      names.push_back('\0');
-    }
+  // Listing the current directory is a visit of the walk, which takes the
+  // read made ahead for good; any other is listing ahead of it.
+  const int drive = ExplicitDrive(drivePath);
+  const bool visit = drive == currentDrive && currentDirs[drive - 1] == drivePath;
+  std::shared_ptr<const DirectoryRead> read = host.empty() ? nullptr : readAhead.Take(host, visit);
+  if (read != nullptr && !StillAsRead(host, read->identity)) read = nullptr;
+  if (read == nullptr) {
+    bool waited = false;
+    read = ReadWholeDirectory(host, drivePath.size() == 3, false, readBuffer, &waited);
+    if (read == nullptr) return false;
+    NoteRead(waited);
   }
-  const DirectoryRead& listed = *read;
-  std::sort(raw.begin(), raw.end(), [&listed](const RawEntry& a, const RawEntry& b) {
-    return ListsBefore(listed.NameOf(a), listed.NameOf(b));
-  });
-  read->directory = std::move(directory);
   std::lock_guard<std::mutex> lock(stateMutex);
   lastRead.drivePath = drivePath;
   lastRead.read = std::move(read);
@@ -429,15 +377,6 @@ int PosixFileSystem::OpenRead(const char* path) {
     file->tracked.store(true, std::memory_order_relaxed);
   }
   return fd;
-}
-
-unsigned char PosixFileSystem::DirectoryRead::TypeOf(std::string_view name) const {
-  auto found = std::lower_bound(entries.begin(), entries.end(), name,
-                                [this](const RawEntry& entry, std::string_view key) {
-                                  return ListsBefore(NameOf(entry), key);
-                                });
-  if (found == entries.end() || NameOf(*found) != name) return DT_UNKNOWN;
-  return found->type;
 }
 
 long PosixFileSystem::Read(int fd, void* buffer, unsigned count) {

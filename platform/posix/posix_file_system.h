@@ -12,6 +12,7 @@
 #include "platform/drive_path.h"
 #include "platform/drive_table.h"
 #include "platform/file_system.h"
+#include "platform/posix/directory_read.h"
 #include "platform/posix/directory_read_ahead.h"
 
 namespace zaltor {
@@ -58,8 +59,10 @@ class PosixFileSystem : public FileSystem {
   bool ReadsWaitForDevice() const override {
     return waitScore.load(std::memory_order_relaxed) >= kWaitingScore;
   }
-  // Reads the directory ahead once reads wait for the device.
+  // Reads the directory ahead, and its subdirectories after it, on one
+  // thread beside the walk, or on several once reads wait for the device.
   void ReadDirectoryAhead(const char* drivePath) override;
+  void DropDirectoriesAhead() override;
   int OpenRead(const char* path) override;
   long Read(int fd, void* buffer, unsigned count) override;
   int Close(int fd) override;
@@ -78,40 +81,6 @@ class PosixFileSystem : public FileSystem {
   std::string DrivePath(const char* hostPath) override;
 
  private:
-  // A descriptor closed with its owner.
-  class Descriptor {
-   public:
-    Descriptor() = default;
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor();
-    Descriptor(Descriptor&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
-    Descriptor& operator=(Descriptor&& other) noexcept;
-    int get() const { return fd_; }
-
-   private:
-    int fd_ = -1;
-  };
-
-  // One name of a directory read. The names share one buffer, so reading a
-  // directory of many thousands of entries costs no allocation per entry.
-  struct RawEntry {
-    std::size_t offset;
-    std::size_t length;
-    unsigned char type;  // d_type
-  };
-  // The names of a directory as read, in listing order, and the directory
-  // kept open so that its entries are looked at and opened relative to it.
-  struct DirectoryRead {
-    std::string names;
-    std::vector<RawEntry> entries;
-    Descriptor directory;
-    // The name of entry, NUL-terminated in names.
-    std::string_view NameOf(const RawEntry& entry) const {
-      return std::string_view(names.data() + entry.offset, entry.length);
-    }
-    // The d_type of name; DT_UNKNOWN when the read does not list it.
-    unsigned char TypeOf(std::string_view name) const;
-  };
   struct LastRead {
     std::string drivePath;
     std::shared_ptr<const DirectoryRead> read;
@@ -188,7 +157,7 @@ class PosixFileSystem : public FileSystem {
   void NoteRead(bool waited);
   std::vector<char> readBuffer;
   // Last, so that its threads end before anything else goes.
-  DirectoryReadAhead readAhead;
+  DirectoryReadAhead readAhead{[this](bool waited) { NoteRead(waited); }};
 };
 
 }  // namespace zaltor

@@ -1,9 +1,16 @@
-// Directories read ahead on threads of their own: whatever is queued, a
-// missing directory, a file or far more than the queue holds, the reader
-// ends at once when it goes, its threads joined.
+// Directories read ahead on threads of their own: a read is handed over
+// only while the directory is the one read and unchanged; the threads go on
+// into the subdirectories in the walk's order; whatever is queued, the
+// reader ends at once when it goes, its threads joined.
+#include <fcntl.h>
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdio>
 #include <string>
+#include <thread>
 
 #include "platform/posix/directory_read_ahead.h"
 #include "support/temp_tree.h"
@@ -11,16 +18,71 @@
 namespace zaltor::testing {
 namespace {
 
+void MakeOld(const std::string& path) {
+  const timespec old[2] = {{1000000000, 0}, {1000000000, 0}};
+  ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), old, 0), 0);
+}
+
+// What the threads have read of directory, once they have.
+std::shared_ptr<const DirectoryRead> ReadOf(DirectoryReadAhead& ahead, const std::string& directory) {
+  for (int i = 0; i < 2000; ++i) {
+    if (auto read = ahead.Take(directory, false)) return read;
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  return nullptr;
+}
+
+TEST(DirectoryReadAhead, HandsOverOnlyWhatIsUnchangedAndGoesOnIntoTheSubdirectories) {
+  TempTree tree;
+  tree.File("a/b/c/deep.txt", "x");
+  tree.File("a/file.txt", "x");
+  tree.Dir("a/z");
+  tree.Dir("fresh");
+  for (const char* dir : {"a", "a/b", "a/b/c", "a/z"}) MakeOld(tree.Path(dir));
+  DirectoryReadAhead ahead([](bool) {});
+  ahead.Queue(tree.Path("a"), 1);
+  ahead.Queue(tree.Path("fresh"), 1);
+
+  auto read = ReadOf(ahead, tree.Path("a"));
+  ASSERT_NE(read, nullptr);
+  std::string listed;
+  for (const RawEntry& entry : read->entries) listed += std::string(read->NameOf(entry)) + ' ';
+  EXPECT_EQ(listed, ". .. b file.txt z ");
+  EXPECT_TRUE(StillAsRead(tree.Path("a"), read->identity));
+  // The subdirectories, and theirs, without being asked.
+  auto deeper = ReadOf(ahead, tree.Path("a/b/c"));
+  ASSERT_NE(deeper, nullptr);
+  EXPECT_TRUE(StillAsRead(tree.Path("a/b/c"), deeper->identity));
+  // A directory changed a moment ago cannot vouch for a read of it.
+  auto fresh = ReadOf(ahead, tree.Path("fresh"));
+  ASSERT_NE(fresh, nullptr);
+  EXPECT_FALSE(StillAsRead(tree.Path("fresh"), fresh->identity));
+
+  // A name added, or another directory in its place, and the read is stale.
+  tree.File("a/new.txt", "x");
+  EXPECT_FALSE(StillAsRead(tree.Path("a"), read->identity));
+  ASSERT_EQ(std::rename(tree.Path("a/b/c").c_str(), tree.Path("a/b/moved").c_str()), 0);
+  tree.Dir("a/b/c");
+  MakeOld(tree.Path("a/b/c"));
+  EXPECT_FALSE(StillAsRead(tree.Path("a/b/c"), deeper->identity));
+
+  // Taken by the visit, a read is handed over once.
+  EXPECT_NE(ahead.Take(tree.Path("a/z"), true), nullptr);
+  EXPECT_EQ(ahead.Take(tree.Path("a/z"), true), nullptr);
+  ahead.Clear();
+  EXPECT_EQ(ahead.Take(tree.Path("a"), true), nullptr);
+}
+
 TEST(DirectoryReadAhead, AnythingQueuedEndsWithTheReaderAndNothingIsLeftRunning) {
   TempTree tree;
   tree.Dir("a/b");
   tree.File("a/file.txt", "x");
   for (int round = 0; round < 20; ++round) {
-    DirectoryReadAhead ahead;
-    ahead.Queue(tree.Path("a"));
-    ahead.Queue(tree.Path("a/file.txt"));
-    ahead.Queue(tree.Path("missing"));
-    for (int i = 0; i < 1000; ++i) ahead.Queue(tree.Path("a/b"));
+    DirectoryReadAhead ahead([](bool) {});
+    ahead.Queue(tree.Path("a"), 1);
+    ahead.Queue(tree.Path("a/file.txt"), DirectoryReadAhead::kThreads);
+    ahead.Queue(tree.Path("missing"), 2);
+    for (int i = 0; i < 1000; ++i) ahead.Queue(tree.Path("a/b") + std::to_string(i), 4);
   }
 }
 

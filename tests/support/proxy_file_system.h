@@ -20,7 +20,8 @@ class ProxyFileSystem : public FileSystem {
   std::function<bool(const char* path)> failOpenText;
   std::function<bool()> failGetCwd;
   std::function<bool(int drive)> failChDrive;
-  // Passes the inner file system's parallel reads on.
+  // Passes the inner file system's parallel reads and directories read
+  // ahead on.
   bool readsInParallel = false;
   // Reads pass for ones that wait for the device, so that a content search
   // starts its helpers.
@@ -50,6 +51,10 @@ class ProxyFileSystem : public FileSystem {
   // whichever thread reads.
   bool ReadsInParallel() const override { return readsInParallel && inner.ReadsInParallel(); }
   bool ReadsWaitForDevice() const override { return readsWait || inner.ReadsWaitForDevice(); }
+  void ReadDirectoryAhead(const char* drivePath) override {
+    if (readsInParallel) inner.ReadDirectoryAhead(drivePath);
+  }
+  void DropDirectoriesAhead() override { inner.DropDirectoriesAhead(); }
   int OpenRead(const char* path) override { return inner.OpenRead(path); }
   long Read(int fd, void* buffer, unsigned count) override { return inner.Read(fd, buffer, count); }
   int Close(int fd) override { return inner.Close(fd); }
