@@ -87,11 +87,7 @@ void ScanCurrentDirectory(SearchEngine& engine) {
       window.push_back(entry);
       listed = files.next(&entry);
     }
-    // With the files cached and nothing read ahead, the walk reads alone:
-    // a helper beside it costs more in hand-overs than it saves.
-    ContentReader* windowReader =
-        reader != nullptr && (engine.fs.ReadsWaitForDevice() || reader->Held() > 0) ? reader : nullptr;
-    if (windowReader != nullptr) {
+    if (reader != nullptr) {
       paths.assign(window.size(), std::string());
       for (std::size_t i = 0; i < window.size(); ++i) {
         const FindData& listedEntry = window[i];
@@ -117,8 +113,8 @@ void ScanCurrentDirectory(SearchEngine& engine) {
       first = false;
       const FindData& current = window[i];
       if (current.IsDirectory() && current.name[0] == '.') continue;
-      bool matched = windowReader != nullptr ? !paths[i].empty() && windowReader->Found(paths[i])
-                                             : MatchEntry(engine, current, directory);
+      bool matched = reader != nullptr ? !paths[i].empty() && reader->Found(paths[i])
+                                       : MatchEntry(engine, current, directory);
       if (!matched) continue;
       if (!IsWritableName(current.name)) {
         ReportError(request.resultFile,

@@ -1,6 +1,7 @@
 #include "engine/walk_ahead.h"
 
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include "engine/front_end.h"
@@ -25,11 +26,7 @@ WalkAhead::~WalkAhead() {
 }
 
 void WalkAhead::ListNext() {
-  // With the files cached, reads in flight gain nothing past the cores,
-  // and listing a directory twice costs more than reading ahead saves.
-  const bool waits = engine.fs.ReadsWaitForDevice();
   if (reader == nullptr) {
-    if (!waits) return;
     const SearchRequest& request = engine.request;
     try {
       reader = std::make_unique<ContentReader>(engine.fs, request.contentBytes.get(), request.contentLength,
@@ -39,12 +36,29 @@ void WalkAhead::ListNext() {
     }
     engine.contentReader = reader.get();
   }
-  reader->UseAllHelpers(waits);
-  if (!waits) return;
-  if (listed.size() >= kDirectoriesAhead || reader->Held() >= kFilesAhead) return;
-  for (const std::string& directory : engine.pendingDirs.top(kDirectoriesAhead)) {
-    if (listed.size() >= kDirectoriesAhead || reader->Held() >= kFilesAhead) return;
-    if (listed.insert(directory).second) ListAhead(directory);
+  // With the files cached, reads in flight gain nothing past the cores.
+  reader->UseAllHelpers(engine.fs.ReadsWaitForDevice());
+  // Once full, the window is filled again only when half of it is gone, so
+  // that a helper waiting for work is woken once for many directories.
+  std::size_t files = reader->Held();
+  if (listed.size() >= kDirectoriesAhead || files >= kFilesAhead) {
+    filling = false;
+  } else if (!filling && listed.size() <= kDirectoriesAhead / 2 && files <= kFilesAhead / 2) {
+    filling = true;
+  }
+  if (!filling) return;
+  // Listed in the order the walk takes them, within the window, then
+  // queued the other way round: each goes before those queued earlier.
+  std::vector<std::pair<std::string, std::vector<std::string>>> next;
+  for (std::string& directory : engine.pendingDirs.top(kDirectoriesAhead)) {
+    if (listed.size() >= kDirectoriesAhead || files >= kFilesAhead) break;
+    if (!listed.insert(directory).second) continue;
+    std::vector<std::string> paths = ListAhead(directory, kFilesAhead - files);
+    files += paths.size();
+    next.emplace_back(std::move(directory), std::move(paths));
+  }
+  for (auto directory = next.rbegin(); directory != next.rend(); ++directory) {
+    reader->Queue(directory->second, directory->first, false);
   }
 }
 
@@ -53,17 +67,15 @@ void WalkAhead::Taken(const std::string& directory) {
   if (reader != nullptr) reader->Leave(directory);
 }
 
-void WalkAhead::ListAhead(const std::string& directory) {
+std::vector<std::string> WalkAhead::ListAhead(const std::string& directory, std::size_t room) {
+  std::vector<std::string> paths;
   char pattern[kMaxPath];
-  if (!ContentPath(directory.c_str(), engine.request.namePattern, pattern)) return;
+  if (!ContentPath(directory.c_str(), engine.request.namePattern, pattern)) return paths;
   FindData entry;
   FindHandle handle = engine.fs.FindFirst(pattern, &entry);
-  if (handle == kFindFailed) return;
-  ContentReader& reader = *engine.contentReader;
+  if (handle == kFindFailed) return paths;
   // The same choice of files as the scan's, so that what is read here is
   // what the walk will ask about unless the tree changes meanwhile.
-  std::size_t room = kFilesAhead - reader.Held();
-  std::vector<std::string> paths;
   do {
     char path[kMaxPath];
     if ((entry.IsDirectory() && entry.name[0] == '.') || !MatchEntryCriteria(engine, entry) ||
@@ -73,7 +85,7 @@ void WalkAhead::ListAhead(const std::string& directory) {
     paths.emplace_back(path);
   } while (--room > 0 && engine.fs.FindNext(handle, &entry) == kFsOk);
   engine.fs.FindClose(handle);
-  reader.Queue(paths, directory, false);
+  return paths;
 }
 
 }  // namespace zaltor

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <unordered_set>
+#include <vector>
 
 #include "engine/content/content_reader.h"
 #include "engine/search_engine.h"
@@ -17,29 +18,31 @@ namespace zaltor {
 
 class WalkAhead {
  public:
-  // helpers: the reader's threads, started the first time reads wait.
+  // helpers: the reader's threads, all reading only while reads wait.
   WalkAhead(SearchEngine& engine, int helpers) : engine(engine), helpers(helpers) {}
   // Ends the reader, if started, and takes it from the engine.
   ~WalkAhead();
   WalkAhead(const WalkAhead&) = delete;
   WalkAhead& operator=(const WalkAhead&) = delete;
 
-  // While reads wait for the device: starts the reader if it is not yet
-  // (the engine's contentReader from then on), lists the directories to be
-  // visited next that are not yet listed, within the window, and has every
-  // helper read. The engine's current directory is left as it was.
+  // Starts the reader if it is not yet (the engine's contentReader from
+  // then on), lists the directories to be visited next that are not yet
+  // listed, within the window, and has every helper read while reads wait
+  // for the device. The engine's current directory is left as it was.
   void ListNext();
   // The walk has taken directory off the stack, to visit it or not: what
   // was queued for it is dropped once the visit (if any) is over.
   void Taken(const std::string& directory);
 
  private:
-  void ListAhead(const std::string& directory);
+  // The candidate files of directory, at most room of them.
+  std::vector<std::string> ListAhead(const std::string& directory, std::size_t room);
 
   SearchEngine& engine;
   const int helpers;
   std::unique_ptr<ContentReader> reader;
   std::unordered_set<std::string> listed;  // pending directories listed ahead
+  bool filling = true;                     // the window is being filled
 };
 
 }  // namespace zaltor

@@ -1,5 +1,7 @@
 #include "engine/content/content_reader.h"
 
+#include <algorithm>
+#include <string_view>
 #include <system_error>
 #include <utility>
 
@@ -7,6 +9,25 @@
 
 namespace zaltor {
 
+namespace {
+
+// The directory a drive path of the engine's names its file in: all before
+// the last separator, which a root keeps.
+std::string_view DirectoryOf(std::string_view path) {
+  const std::size_t slash = path.rfind('\\');
+  if (slash == std::string_view::npos) return {};
+  return path.substr(0, slash == 2 && path[1] == ':' ? 3 : slash);
+}
+
+}  // namespace
+
+std::size_t ContentReader::Job::IndexOf(const std::string& path) const {
+  if (sorted) {
+    auto at = std::lower_bound(paths.begin(), paths.end(), path);
+    return at != paths.end() && *at == path ? static_cast<std::size_t>(at - paths.begin()) : paths.size();
+  }
+  return static_cast<std::size_t>(std::find(paths.begin(), paths.end(), path) - paths.begin());
+}
 
 ContentReader::ContentReader(FileSystem& fs, const char* bytes, std::int32_t length, int (*keepReading)(),
                              int helpers)
@@ -25,7 +46,7 @@ ContentReader::~ContentReader() {
   {
     std::lock_guard<std::mutex> lock(mutex);
     quit = true;
-    queue.clear();
+    order.clear();
   }
   work.notify_all();
   idle.notify_all();
@@ -36,24 +57,29 @@ void ContentReader::Queue(const std::vector<std::string>& paths, const std::stri
   std::size_t queued = 0;
   {
     std::lock_guard<std::mutex> lock(mutex);
-    std::vector<std::string>& listed = filesOf[directory];
-    // Urgent ones go to the front last first, so that they keep their order.
-    for (std::size_t k = 0; k < paths.size(); ++k) {
-      const std::string& path = urgent ? paths[paths.size() - 1 - k] : paths[k];
-      auto [at, added] = files.try_emplace(path);
-      if (!added) {
-        if (!urgent || at->second.state != kQueued) continue;
-      } else {
-        at->second.directory = directory;
-        at->second.id = nextId++;
-        listed.push_back(path);
-      }
-      if (urgent) {
-        queue.push_front(path);
-      } else {
-        queue.push_back(path);
-      }
+    std::shared_ptr<Job>& slot = jobOf[directory];
+    if (slot == nullptr) {
+      slot = std::make_shared<Job>();
+      slot->directory = directory;
+    }
+    Job& job = *slot;
+    for (const std::string& path : paths) {
+      const bool after = job.paths.empty() || job.paths.back() < path;
+      if (!after && job.IndexOf(path) != job.paths.size()) continue;
+      job.sorted = job.sorted && after;
+      job.paths.push_back(path);
+      job.states.push_back(kQueued);
       ++queued;
+    }
+    held += queued;
+    auto at = std::find(order.begin(), order.end(), slot);
+    if (urgent) searched = slot;
+    if (urgent && at != order.begin()) {
+      if (at != order.end()) order.erase(at);
+      order.push_front(slot);
+    } else if (at == order.end() && queued > 0) {
+      // The walk takes the directories it found last first.
+      order.insert(order.begin() + (!order.empty() && order.front() == searched ? 1 : 0), slot);
     }
   }
   if (queued == 1) {
@@ -65,43 +91,63 @@ void ContentReader::Queue(const std::vector<std::string>& paths, const std::stri
 
 std::size_t ContentReader::Held() {
   std::lock_guard<std::mutex> lock(mutex);
-  return files.size();
+  return held;
 }
 
 bool ContentReader::Found(const std::string& path) {
   std::unique_lock<std::mutex> lock(mutex);
-  for (;;) {
-    auto at = files.find(path);
-    if (at == files.end() || at->second.state == kQueued) break;
-    if (at->second.state == kRead) {
-      // Taken: the walk asks about each file of a visit once.
-      bool found = at->second.found;
-      files.erase(at);
-      return found;
-    }
-    // Under way on a helper: read the next queued file meanwhile, as a
-    // helper would, and wait only when there is none.
-    if (ReadQueued(lock)) continue;
-    walkWaits = true;
-    done.wait(lock);
-    walkWaits = false;
+  // The walk asks about a directory's files one after the other.
+  const std::string_view directory = DirectoryOf(path);
+  if (lastAsked == nullptr || lastAsked->left || lastAsked->directory != directory) {
+    auto at = jobOf.find(std::string(directory));
+    lastAsked = at != jobOf.end() ? at->second : nullptr;
   }
-  // Nobody has begun it: read here rather than wait behind the queue. A
-  // queued entry left behind is skipped by the helpers.
-  files.erase(path);
+  const std::size_t index = lastAsked != nullptr ? lastAsked->IndexOf(path) : 0;
+  if (lastAsked != nullptr && index < lastAsked->paths.size()) {
+    const std::shared_ptr<Job> job = lastAsked;
+    for (;;) {
+      State& state = job->states[index];
+      if (state == kAsked || job->left) break;
+      if (state != kReading) {
+        // Read, or nobody has begun it: then it is read here rather than
+        // behind the queue.
+        const bool read = state != kQueued;
+        const bool found = state == kFound;
+        state = kAsked;
+        --held;
+        if (read) return found;
+        break;
+      }
+      // Under way on a helper: read the next queued file meanwhile, as a
+      // helper would, and wait only when there is none.
+      if (ReadQueued(lock)) continue;
+      walkWaits = true;
+      done.wait(lock);
+      walkWaits = false;
+    }
+  }
   lock.unlock();
   return SearchFileContent(fs, path.c_str(), bytes, length, keepReading);
 }
 
 void ContentReader::Leave(const std::string& directory) {
   std::lock_guard<std::mutex> lock(mutex);
-  auto listed = filesOf.find(directory);
-  if (listed == filesOf.end()) return;
-  for (const std::string& path : listed->second) {
-    auto at = files.find(path);
-    if (at != files.end() && at->second.directory == directory) files.erase(at);
+  auto at = jobOf.find(directory);
+  if (at == jobOf.end()) return;
+  const std::shared_ptr<Job> job = at->second;
+  Forget(job);
+}
+
+void ContentReader::Forget(const std::shared_ptr<Job>& job) {
+  job->left = true;
+  for (State state : job->states) {
+    if (state != kAsked) --held;
   }
-  filesOf.erase(listed);
+  auto at = std::find(order.begin(), order.end(), job);
+  if (at != order.end()) order.erase(at);
+  if (lastAsked == job) lastAsked = nullptr;
+  if (searched == job) searched = nullptr;
+  jobOf.erase(job->directory);
 }
 
 void ContentReader::UseAllHelpers(bool all) {
@@ -124,7 +170,7 @@ void ContentReader::Help(std::size_t index) {
       idle.wait(lock, [this] { return quit || allHelpers; });
       continue;
     }
-    work.wait(lock, [this, spare] { return quit || !queue.empty() || (spare && !allHelpers); });
+    work.wait(lock, [this, spare] { return quit || !order.empty() || (spare && !allHelpers); });
     if (quit) return;
     if (spare && !allHelpers) continue;
     ReadQueued(lock);
@@ -132,21 +178,20 @@ void ContentReader::Help(std::size_t index) {
 }
 
 bool ContentReader::ReadQueued(std::unique_lock<std::mutex>& lock) {
-  while (!queue.empty()) {
-    std::string path = std::move(queue.front());
-    queue.pop_front();
-    auto at = files.find(path);
-    if (at == files.end() || at->second.state != kQueued) continue;
-    at->second.state = kReading;
-    const std::uint64_t id = at->second.id;
-    lock.unlock();
-    bool found = SearchFileContent(fs, path.c_str(), bytes, length, keepReading);
-    lock.lock();
-    at = files.find(path);
-    if (at != files.end() && at->second.id == id) {
-      at->second.state = kRead;
-      at->second.found = found;
+  while (!order.empty()) {
+    const std::shared_ptr<Job> job = order.front();
+    while (job->unclaimed < job->states.size() && job->states[job->unclaimed] != kQueued) ++job->unclaimed;
+    if (job->unclaimed == job->states.size()) {
+      order.pop_front();
+      continue;
     }
+    const std::size_t index = job->unclaimed++;
+    job->states[index] = kReading;
+    const std::string path = job->paths[index];
+    lock.unlock();
+    const bool found = SearchFileContent(fs, path.c_str(), bytes, length, keepReading);
+    lock.lock();
+    if (!job->left && job->states[index] == kReading) job->states[index] = found ? kFound : kNotFound;
     if (walkWaits) done.notify_one();
     return true;
   }

@@ -1,14 +1,16 @@
 // Reads files for the content search ahead of the walk, on helper threads:
-// the walk queues the files it will ask about, in the order it will, and
-// then asks about each in its own order. What it is told is what
-// SearchFileContent said of the file, whenever that ran; nothing is
-// reported from here, so what the walk writes and asks stays where it was.
+// the walk queues the files it will ask about, a directory's at a time, in
+// the order it will ask, and then asks about each in its own order. What it
+// is told is what SearchFileContent said of the file, whenever that ran;
+// nothing is reported from here, so what the walk writes and asks stays
+// where it was.
 #pragma once
 
 #include <condition_variable>
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -33,8 +35,10 @@ class ContentReader {
 
   // Queues the files at paths (drive paths) to be read ahead in their
   // order, for the walk's visit of directory; a path already known stays
-  // where it is. urgent puts them before everything queued, for the
-  // directory being searched now.
+  // where it is. urgent puts the directory before everything queued: it is
+  // the one being searched now. Else it goes after that one and before the
+  // directories queued earlier, as the walk takes the directories it has
+  // found last first.
   void Queue(const std::vector<std::string>& paths, const std::string& directory, bool urgent);
   // How many files are queued, under way or read and not yet asked about.
   std::size_t Held();
@@ -50,20 +54,26 @@ class ContentReader {
   void Leave(const std::string& directory);
 
  private:
-  enum State { kQueued, kReading, kRead };
-  struct File {
+  enum State : unsigned char { kQueued, kReading, kFound, kNotFound, kAsked };
+  // The files queued for one directory. Held by the helpers reading them,
+  // so that a directory left meanwhile stays until their reads end.
+  struct Job {
     std::string directory;
-    State state = kQueued;
-    bool found = false;
-    std::uint64_t id = 0;  // tells a file read from one queued again after it was left
+    std::vector<std::string> paths;
+    std::vector<State> states;
+    bool sorted = true;         // paths in byte order: looked up by halving
+    std::size_t unclaimed = 0;  // no file before it is still queued
+    bool left = false;
+    // The index of path, or paths.size().
+    std::size_t IndexOf(const std::string& path) const;
   };
 
-
- private:
   void Help(std::size_t index);
   // Reads the first file queued that nobody has begun; false when there is
   // none. Called and returns with lock held.
   bool ReadQueued(std::unique_lock<std::mutex>& lock);
+  // Drops job from the reading order and the directories. Called with mutex held.
+  void Forget(const std::shared_ptr<Job>& job);
 
   FileSystem& fs;
   const char* bytes;
@@ -80,10 +90,11 @@ class ContentReader {
   // All guarded by mutex.
   bool walkWaits = false;
   bool allHelpers = false;
-  std::unordered_map<std::string, File> files;
-  std::unordered_map<std::string, std::vector<std::string>> filesOf;  // by directory
-  std::deque<std::string> queue;  // may name files since left or taken: skipped
-  std::uint64_t nextId = 0;
+  std::deque<std::shared_ptr<Job>> order;  // reading order; may hold jobs since done
+  std::unordered_map<std::string, std::shared_ptr<Job>> jobOf;  // by directory
+  std::shared_ptr<Job> lastAsked;  // the job the walk asked about last
+  std::shared_ptr<Job> searched;   // the job queued last as urgent
+  std::size_t held = 0;            // files of live jobs not yet asked about
   bool quit = false;
   std::vector<std::thread> threads;
 };

@@ -255,7 +255,12 @@ void PosixFileSystem::ReadDirectoryAhead(const char* drivePath) {
   if (!host.empty()) readAhead.Queue(std::move(host), ReadsWaitForDevice() ? DirectoryReadAhead::kThreads : 1);
 }
 
-void PosixFileSystem::DropDirectoriesAhead() { readAhead.Clear(); }
+void PosixFileSystem::DropDirectoriesAhead() {
+  readAhead.Clear();
+  std::lock_guard<std::mutex> lock(stateMutex);
+  recentReads.clear();
+  recentOrder.clear();
+}
 
 bool PosixFileSystem::ReadDirectory(const std::string& drivePath) {
   if (lastRead.read != nullptr && lastRead.drivePath == drivePath) return true;
@@ -274,6 +279,13 @@ bool PosixFileSystem::ReadDirectory(const std::string& drivePath) {
     NoteRead(waited);
   }
   std::lock_guard<std::mutex> lock(stateMutex);
+  if (recentReads.insert_or_assign(drivePath, read).second) {
+    recentOrder.push_back(drivePath);
+    if (recentOrder.size() > kRecentReads) {
+      recentReads.erase(recentOrder.front());
+      recentOrder.pop_front();
+    }
+  }
   lastRead.drivePath = drivePath;
   lastRead.read = std::move(read);
   return true;
@@ -340,6 +352,12 @@ int PosixFileSystem::OpenRead(const char* path) {
       std::string_view parent = std::string_view(drivePath).substr(0, slash == 2 ? 3 : slash);
       if (lastRead.read != nullptr && slash + 1 < drivePath.size() && parent == lastRead.drivePath) {
         lastDirectory = lastRead.read;
+        target = drivePath.substr(slash + 1);
+      } else if (auto listed = slash + 1 < drivePath.size() ? recentReads.find(std::string(parent))
+                                                             : recentReads.end();
+                 listed != recentReads.end()) {
+        // A file of a directory listed ahead of the walk, read by a helper.
+        lastDirectory = listed->second;
         target = drivePath.substr(slash + 1);
       } else {
         target = HostPathOf(table, drivePath);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <atomic>
+#include <deque>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -26,7 +27,8 @@ namespace zaltor {
 // serve the enumerations of that same directory that follow, until the next
 // ChDir, ChDrive, MkDir or OpenTextForWrite: a visit of the walk (a ChDir,
 // then its subdirectories, then its files) reads each directory once, and
-// the next visit or search reads afresh. An entry's type comes from the
+// the next visit or search reads afresh, or takes the read made ahead of it
+// while it is still good (see DirectoryReadAhead). An entry's type comes from the
 // directory itself; its details from lstat relative to the directory's
 // descriptor, the first time they are asked for. A symbolic link, whatever it
 // points to, is neither a regular file nor a directory and so carries the
@@ -53,7 +55,7 @@ class PosixFileSystem : public FileSystem {
   int FindClose(FindHandle handle) override;
 
   // Reads share nothing but the entries of their own descriptors, and what
-  // OpenRead looks up of the current drive, directories and last directory
+  // OpenRead looks up of the current drive, directories and directories
   // read, which it takes under stateMutex.
   bool ReadsInParallel() const override { return true; }
   bool ReadsWaitForDevice() const override {
@@ -134,7 +136,7 @@ class PosixFileSystem : public FileSystem {
 
   DriveTable table;
   // Held by OpenRead, which may run on other threads, while it looks at
-  // currentDrive, currentDirs and lastRead, and by the calls that change
+  // currentDrive, currentDirs, lastRead and recentReads, and by the calls that change
   // them while they do. The thread that changes them reads them without it.
   mutable std::mutex stateMutex;
   int currentDrive = 3;
@@ -142,6 +144,11 @@ class PosixFileSystem : public FileSystem {
   std::unordered_map<FindHandle, Listing> listings;
   FindHandle nextHandle = 1;
   LastRead lastRead;
+  // The directories listed lately, by drive path, so that files of those
+  // listed ahead of the walk open relative to them too, until the walk ends.
+  static constexpr std::size_t kRecentReads = 128;
+  std::unordered_map<std::string, std::shared_ptr<const DirectoryRead>> recentReads;
+  std::deque<std::string> recentOrder;
   std::unique_ptr<OpenFile[]> openFiles = std::make_unique<OpenFile[]>(kTrackedFiles);
   // Rises by kWaitStep with each read that had to wait for the device and
   // falls by 1 with each that did not: a score of kWaitingScore or more
