@@ -279,7 +279,7 @@ bool PosixFileSystem::ReadDirectory(const std::string& drivePath) {
     NoteRead(waited);
   }
   std::lock_guard<std::mutex> lock(stateMutex);
-  if (recentReads.insert_or_assign(drivePath, read).second) {
+  if (!visit && recentReads.insert_or_assign(drivePath, read).second) {
     recentOrder.push_back(drivePath);
     if (recentOrder.size() > kRecentReads) {
       recentReads.erase(recentOrder.front());

@@ -140,12 +140,13 @@ class PosixFileSystem : public FileSystem {
   // them while they do. The thread that changes them reads them without it.
   mutable std::mutex stateMutex;
   int currentDrive = 3;
+  int foundDrive = 0;  // the drive whose directory ChDrive or ChDir found last
   DriveDirectories currentDirs;
   std::unordered_map<FindHandle, Listing> listings;
   FindHandle nextHandle = 1;
   LastRead lastRead;
-  // The directories listed lately, by drive path, so that files of those
-  // listed ahead of the walk open relative to them too, until the walk ends.
+  // The directories listed lately ahead of the walk, by drive path, so that
+  // their files open relative to them too, until the walk ends.
   static constexpr std::size_t kRecentReads = 128;
   std::unordered_map<std::string, std::shared_ptr<const DirectoryRead>> recentReads;
   std::deque<std::string> recentOrder;
