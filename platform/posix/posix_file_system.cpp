@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <malloc.h>
 #include <sys/stat.h>
 #include <sys/uio.h>
 #include <sys/vfs.h>
@@ -117,6 +118,10 @@ EntryDetails PosixFileSystem::Listing::DetailsOf(const char* name) const {
 
 PosixFileSystem::PosixFileSystem(const std::string& driveTable, const std::string& hostWorkingDir)
     : table(DriveTable::Parse(driveTable)) {
+  // By default every thread that allocates gets an allocator arena of its
+  // own; the walk's helpers allocate little, and with eight of them reading
+  // from a disk their arenas made a sixth of a content search's memory.
+  mallopt(M_ARENA_MAX, 2);
   std::string start = DrivePathOf(table, hostWorkingDir);
   if (!start.empty() && start.size() < static_cast<std::size_t>(kMaxPath)) {
     currentDrive = ExplicitDrive(start);
