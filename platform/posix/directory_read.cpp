@@ -69,7 +69,7 @@ DirectoryIdentity IdentityOf(int fd) {
   }
   identity.device = info.st_dev;
   identity.inode = info.st_ino;
-  identity.modified = info.st_mtim;
+  identity.changed = info.st_ctim;
   timespec trusted = now;
   trusted.tv_sec -= 2 * tick.tv_sec;
   trusted.tv_nsec -= 2 * tick.tv_nsec;
@@ -77,7 +77,7 @@ DirectoryIdentity IdentityOf(int fd) {
     trusted.tv_nsec += 1000000000;
     --trusted.tv_sec;
   }
-  identity.vouches = Before(info.st_mtim, trusted) && ChangeTimeTracksNames(fd, info.st_dev);
+  identity.vouches = Before(info.st_ctim, trusted) && ChangeTimeTracksNames(fd, info.st_dev);
   return identity;
 }
 
@@ -154,7 +154,7 @@ bool StillAsRead(const std::string& hostPath, const DirectoryIdentity& identity)
   struct stat info;
   return identity.vouches && stat(hostPath.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
          info.st_dev == identity.device && info.st_ino == identity.inode &&
-         info.st_mtim.tv_sec == identity.modified.tv_sec && info.st_mtim.tv_nsec == identity.modified.tv_nsec;
+         info.st_ctim.tv_sec == identity.changed.tv_sec && info.st_ctim.tv_nsec == identity.changed.tv_nsec;
 }
 
 }  // namespace zaltor

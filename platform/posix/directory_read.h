@@ -35,13 +35,14 @@ struct RawEntry {
   unsigned char type;  // d_type
 };
 
-// Which directory was read, and whether its change time vouches for the
-// names: it was older than the read, so any change to them since has
-// moved it.
+// Which directory was read, and whether its change time (st_ctim, which a
+// name added, removed or renamed moves, and so does a change of its
+// permissions) vouches for the read: it was older than the read, so any
+// change since has moved it.
 struct DirectoryIdentity {
   dev_t device = 0;
   ino_t inode = 0;
-  timespec modified = {};
+  timespec changed = {};
   bool vouches = false;
 };
 
