@@ -29,6 +29,18 @@ std::size_t ContentReader::Job::IndexOf(const std::string& path) const {
   return static_cast<std::size_t>(std::find(paths.begin(), paths.end(), path) - paths.begin());
 }
 
+void ContentReader::Job::DropAsked() {
+  // A scan's window: dropping fewer at a time would move the rest too often.
+  constexpr std::size_t kDropAtLeast = 256;
+  std::size_t asked = 0;
+  while (asked < states.size() && states[asked] == kAsked) ++asked;
+  if (asked < kDropAtLeast) return;
+  paths.erase(paths.begin(), paths.begin() + static_cast<std::ptrdiff_t>(asked));
+  states.erase(states.begin(), states.begin() + static_cast<std::ptrdiff_t>(asked));
+  dropped += asked;
+  unclaimed = unclaimed > asked ? unclaimed - asked : 0;
+}
+
 ContentReader::ContentReader(FileSystem& fs, const char* bytes, std::int32_t length, int (*keepReading)(),
                              int helpers)
     : fs(fs), bytes(bytes), length(length), keepReading(keepReading) {
@@ -115,6 +127,7 @@ bool ContentReader::Found(const std::string& path) {
         const bool found = state == kFound;
         state = kAsked;
         --held;
+        job->DropAsked();
         if (read) return found;
         break;
       }
@@ -188,10 +201,15 @@ bool ContentReader::ReadQueued(std::unique_lock<std::mutex>& lock) {
     const std::size_t index = job->unclaimed++;
     job->states[index] = kReading;
     const std::string path = job->paths[index];
+    // Files asked about before it may be dropped meanwhile.
+    const std::size_t position = job->dropped + index;
     lock.unlock();
     const bool found = SearchFileContent(fs, path.c_str(), bytes, length, keepReading);
     lock.lock();
-    if (!job->left && job->states[index] == kReading) job->states[index] = found ? kFound : kNotFound;
+    if (!job->left && position >= job->dropped) {
+      State& state = job->states[position - job->dropped];
+      if (state == kReading) state = found ? kFound : kNotFound;
+    }
     if (walkWaits) done.notify_one();
     return true;
   }

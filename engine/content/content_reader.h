@@ -59,13 +59,19 @@ class ContentReader {
   // so that a directory left meanwhile stays until their reads end.
   struct Job {
     std::string directory;
+    // The files not yet dropped; the first asked about go once there are
+    // many, so that a directory of any size holds few.
     std::vector<std::string> paths;
     std::vector<State> states;
+    std::size_t dropped = 0;    // files dropped before paths[0]
     bool sorted = true;         // paths in byte order: looked up by halving
     std::size_t unclaimed = 0;  // no file before it is still queued
     bool left = false;
     // The index of path, or paths.size().
     std::size_t IndexOf(const std::string& path) const;
+    // Drops the files asked about before the first that is not, once they
+    // are many. The index of a file after them moves down by their number.
+    void DropAsked();
   };
 
   void Help(std::size_t index);

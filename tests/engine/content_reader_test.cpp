@@ -7,6 +7,9 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
+#include <future>
+#include <thread>
 #include <functional>
 #include <utility>
 #include <string>
@@ -75,6 +78,49 @@ TEST(ContentReader, AnswersAsTheSearchOfEachFileDoesWhateverTheOrderOfAsking) {
   EXPECT_EQ(reader.Found(paths[3]), expected[3]);
   reader.Queue(paths, "C:\\d", false);
   EXPECT_EQ(reader.Found(paths[3]), expected[3]);
+}
+
+// Holds a helper's read of one file until the walk has read every other
+// file itself.
+class HoldOneRead : public ProxyFileSystem {
+ public:
+  HoldOneRead(FileSystem& inner, std::string held, std::string last)
+      : ProxyFileSystem(inner), held(std::move(held)), last(std::move(last)) {}
+  std::promise<void> helperHolds;
+  int OpenRead(const char* path) override {
+    if (std::this_thread::get_id() == walk) {
+      if (path == last) release = true;
+    } else if (path == held) {
+      helperHolds.set_value();
+      while (!release) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return ProxyFileSystem::OpenRead(path);
+  }
+
+ private:
+  const std::string held;
+  const std::string last;
+  const std::thread::id walk = std::this_thread::get_id();
+  std::atomic<bool> release{false};
+};
+
+// The walk asks about hundreds of files and they are dropped while a helper
+// still reads one after them: its answer still reaches the walk.
+TEST(ContentReader, AnswersAFileReadWhileTheFilesBeforeItAreDropped) {
+  TempTree tree;
+  MakeFiles(tree, "d", 400);
+  PosixFileSystem host("C=" + tree.root(), tree.root());
+  std::vector<std::string> paths;
+  for (int i = 0; i < 400; ++i) paths.push_back("C:\\d\\f" + std::to_string(1000 + i).substr(1) + ".txt");
+  HoldOneRead fs(host, paths[300], paths[399]);
+  fs.readsInParallel = true;
+  const auto length = static_cast<std::int32_t>(kNeedle.size());
+  ContentReader reader(fs, kNeedle.data(), length, nullptr, 1);
+  reader.Queue(paths, "C:\\d", false);
+  fs.helperHolds.get_future().wait();
+  for (std::size_t i = 0; i < paths.size(); ++i) {
+    EXPECT_EQ(reader.Found(paths[i]), i % 3 == 0 && i % 7 != 0) << paths[i];
+  }
 }
 
 // Runs the same search reading one file at a time and two, and expects the
