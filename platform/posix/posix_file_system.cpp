@@ -316,55 +316,48 @@ int PosixFileSystem::FindNext(FindHandle handle, FindData* out) {
 
 int PosixFileSystem::FindClose(FindHandle handle) { return listings.erase(handle) == 1 ? kFsOk : kFsFailed; }
 
-std::string_view PosixFileSystem::NameInLastRead(std::string_view path) const {
-  const std::string& directory = lastRead.drivePath;
-  if (lastRead.read == nullptr || path.substr(0, directory.size()) != directory) return {};
-  std::string_view rest = path.substr(directory.size());
-  // A root ends in its separator; the engine adds one of its own.
-  const bool root = directory.size() == 3;
-  if (!rest.empty() && rest[0] == '\\') {
-    rest.remove_prefix(1);
-  } else if (!root) {
-    return {};
+std::shared_ptr<const DirectoryRead> PosixFileSystem::ListedDirectoryOf(std::string_view path,
+                                                                      std::string* name) const {
+  const std::size_t slash = path.rfind('\\');
+  if (slash == std::string_view::npos) return nullptr;
+  // A root keeps its separator.
+  const std::string_view directory = path.substr(0, slash == 2 ? 3 : slash);
+  const std::string_view rest = path.substr(slash + 1);
+  if (rest.empty() || rest == "." || rest == ".." || rest.find('/') != std::string_view::npos ||
+      path.size() >= static_cast<std::size_t>(kMaxPath)) {
+    return nullptr;
   }
-  if (rest.empty() || rest == "." || rest == ".." || rest.find_first_of("\\/") != std::string_view::npos ||
-      directory.size() + (root ? 0 : 1) + rest.size() >= static_cast<std::size_t>(kMaxPath)) {
-    return {};
+  std::shared_ptr<const DirectoryRead> read;
+  if (lastRead.read != nullptr && directory == lastRead.drivePath) {
+    read = lastRead.read;
+  } else if (auto listed = recentReads.find(directory); listed != recentReads.end()) {
+    read = listed->second;
+  } else {
+    return nullptr;
   }
-  return rest;
+  *name = rest;
+  return read;
 }
 
 int PosixFileSystem::OpenRead(const char* path) {
-  // A file of the directory read last (the engine reads the files it has
-  // just listed) is named relative to that directory's descriptor, so its
-  // whole path need not be looked up again for each of the calls below;
-  // its drive path, already in normal form but for the name, is not
-  // resolved again either.
+  // A file of a directory listed lately (the walk reads the files it has
+  // just listed, its helpers those of the directories it listed ahead) is
+  // named relative to that directory's descriptor, so its whole path need
+  // not be looked up again for each of the calls below; a drive path
+  // already in normal form is not resolved again either.
+  if (path == nullptr) return kFsFailed;
   std::shared_ptr<const DirectoryRead> lastDirectory;
   int base = AT_FDCWD;
   std::string target;
   unsigned char listedType = DT_UNKNOWN;
   {
     std::lock_guard<std::mutex> lock(stateMutex);
-    std::string_view name = path != nullptr ? NameInLastRead(path) : std::string_view();
-    if (!name.empty()) {
-      lastDirectory = lastRead.read;
-      target = name;
-    } else {
+    lastDirectory = ListedDirectoryOf(path, &target);
+    if (lastDirectory == nullptr) {
       std::string drivePath;
       if (!Resolve(path, &drivePath)) return kFsFailed;
-      std::size_t slash = drivePath.rfind('\\');
-      std::string_view parent = std::string_view(drivePath).substr(0, slash == 2 ? 3 : slash);
-      if (lastRead.read != nullptr && slash + 1 < drivePath.size() && parent == lastRead.drivePath) {
-        lastDirectory = lastRead.read;
-        target = drivePath.substr(slash + 1);
-      } else if (auto listed = slash + 1 < drivePath.size() ? recentReads.find(std::string(parent))
-                                                             : recentReads.end();
-                 listed != recentReads.end()) {
-        // A file of a directory listed ahead of the walk, read by a helper.
-        lastDirectory = listed->second;
-        target = drivePath.substr(slash + 1);
-      } else {
+      lastDirectory = ListedDirectoryOf(drivePath, &target);
+      if (lastDirectory == nullptr) {
         target = HostPathOf(table, drivePath);
         if (target.empty()) return kFsFailed;
       }

@@ -3,6 +3,7 @@
 
 #include <atomic>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -123,11 +124,11 @@ class PosixFileSystem : public FileSystem {
   bool ReadDirectory(const std::string& drivePath);
   // Every later enumeration reads its directory afresh.
   void ForgetLastRead();
-  // The name in path when path is the directory read last, a separator and
-  // a name (the form the engine gives the files it has listed); empty when
-  // it is not, or resolving it would take more than that. Called with
-  // stateMutex held.
-  std::string_view NameInLastRead(std::string_view path) const;
+  // The read of the directory path names a file of, and the file's name in
+  // name, when that directory was listed lately (the directory read last or
+  // one of recentReads) and path is its drive path as listed, a separator
+  // and a plain name; null when it is not. Called with stateMutex held.
+  std::shared_ptr<const DirectoryRead> ListedDirectoryOf(std::string_view path, std::string* name) const;
   static void Fill(const Listing& listing, const ListedEntry& entry, FindData* out);
   // The normalised drive path of path (at most 259 characters), or false.
   bool Resolve(const char* path, std::string* drivePath) const;
@@ -148,7 +149,11 @@ class PosixFileSystem : public FileSystem {
   // The directories listed lately ahead of the walk, by drive path, so that
   // their files open relative to them too, until the walk ends.
   static constexpr std::size_t kRecentReads = 128;
-  std::unordered_map<std::string, std::shared_ptr<const DirectoryRead>> recentReads;
+  struct PathHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view path) const noexcept { return std::hash<std::string_view>{}(path); }
+  };
+  std::unordered_map<std::string, std::shared_ptr<const DirectoryRead>, PathHash, std::equal_to<>> recentReads;
   std::deque<std::string> recentOrder;
   std::unique_ptr<OpenFile[]> openFiles = std::make_unique<OpenFile[]>(kTrackedFiles);
   // Rises by kWaitStep with each read that had to wait for the device and
