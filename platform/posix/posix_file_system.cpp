@@ -276,10 +276,17 @@ bool PosixFileSystem::ReadDirectory(const std::string& drivePath) {
   const int drive = ExplicitDrive(drivePath);
   const bool visit = drive == currentDrive && currentDirs[drive - 1] == drivePath;
   std::shared_ptr<const DirectoryRead> read = host.empty() ? nullptr : readAhead.Take(host, visit);
+  if (read == nullptr && visit) {
+    // The content search may have listed it ahead itself.
+    std::lock_guard<std::mutex> lock(stateMutex);
+    auto recent = recentReads.find(drivePath);
+    if (recent != recentReads.end()) read = recent->second;
+  }
   if (read != nullptr && !StillAsRead(host, read->identity)) read = nullptr;
   if (read == nullptr) {
     bool waited = false;
-    read = ReadWholeDirectory(host, drivePath.size() == 3, false, readBuffer, &waited);
+    // A listing ahead of the walk notes what the visit needs to trust it.
+    read = ReadWholeDirectory(host, drivePath.size() == 3, !visit, readBuffer, &waited);
     if (read == nullptr) return false;
     NoteRead(waited);
   }

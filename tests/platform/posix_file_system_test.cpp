@@ -7,9 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "support/temp_tree.h"
@@ -347,6 +349,15 @@ TEST_F(PosixFileSystemTest, ListingsOfOneDirectoryAgreeAndChangesShowAfterAChang
   // A listing of another directory in between leaves each one right.
   EXPECT_EQ(List(fs, "C:\\docs\\sub\\*.*"), (std::vector<std::string>{".:18", "..:18"}));
   EXPECT_EQ(List(fs, "C:\\docs\\*.md"), (std::vector<std::string>{"c.md:32"}));
+
+  // A listing made ahead of the walk serves its visit only while the
+  // directory is unchanged since: once its change time is older than the
+  // clock's ticks, it would vouch for it.
+  std::this_thread::sleep_for(std::chrono::milliseconds(60));
+  EXPECT_EQ(List(fs, "C:\\docs\\*.md"), (std::vector<std::string>{"c.md:32"}));
+  c.File("docs/later.md");
+  ASSERT_EQ(fs.ChDir("C:\\docs"), kFsOk);
+  EXPECT_EQ(List(fs, "*.md"), (std::vector<std::string>{"c.md:32", "later.md:32"}));
 }
 
 TEST_F(PosixFileSystemTest, TextFilesOpenInTheCurrentDirectoryOfTheMoment) {
