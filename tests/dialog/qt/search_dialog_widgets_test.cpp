@@ -164,6 +164,34 @@ TEST_F(SearchDialogWidgetsTest, TabStopsStayThoseOfTheTemplateAfterRadioButtonsH
   EXPECT_EQ(tabsFrom(res::kSystem, 1), (std::vector<int>{res::kGo}));
 }
 
+// The arrow keys go through a radio group in template order, round past
+// either end and over a disabled button, checking the one they reach, as
+// the platform's dialogs do: not by where the buttons stand, and the
+// buttons that are no tab stop too.
+TEST_F(SearchDialogWidgetsTest, ArrowKeysMoveTheCheckRoundARadioGroupInTemplateOrder) {
+  SearchDialog& d = Open();
+  auto press = [&d](Qt::Key key) {
+    QTest::keyClick(QApplication::focusWidget(), key);
+    const int id = d.Host().ControlId(QApplication::focusWidget());
+    EXPECT_TRUE(static_cast<QAbstractButton*>(d.Host().Control(id))->isChecked()) << id;
+    return id;
+  };
+  QTest::mouseClick(d.Host().Control(res::kSizeEqual), Qt::LeftButton);
+  EXPECT_EQ(press(Qt::Key_Down), res::kSizeGreater);
+  EXPECT_FALSE(static_cast<QAbstractButton*>(d.Host().Control(res::kSizeEqual))->isChecked());
+  EXPECT_EQ(press(Qt::Key_Up), res::kSizeEqual);
+  EXPECT_EQ(press(Qt::Key_Left), res::kSizeRange);
+  EXPECT_EQ(press(Qt::Key_Right), res::kSizeEqual);
+  d.Host().Control(res::kSizeGreater)->setEnabled(false);
+  EXPECT_EQ(press(Qt::Key_Down), res::kSizeLess);
+  // OR stands left of AND but follows it in the template.
+  QTest::mouseClick(d.Host().Control(res::kAnd), Qt::LeftButton);
+  EXPECT_EQ(press(Qt::Key_Right), res::kOr);
+  EXPECT_EQ(press(Qt::Key_Down), res::kAnd);
+  // Another group's check stays where it was.
+  EXPECT_TRUE(static_cast<QAbstractButton*>(d.Host().Control(res::kSizeLess))->isChecked());
+}
+
 // Each frame stands at its template rectangle: its left line runs from the
 // middle of the caption's height to the bottom, with nothing above it, so
 // the caption sits on the top line and the first row of controls is inside.
