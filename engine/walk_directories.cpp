@@ -54,8 +54,10 @@ bool VisitDirectories(SearchEngine& engine, WalkResult& result, WalkAhead* ahead
       int found = ListCurrentSubdirectories(engine, engine.pendingDirs, dir.c_str());
       // The walk takes these next: the host may have them read by the time
       // it gets there. The first to be taken is hinted last, as the newest
-      // hint is read first.
-      if (found > 0) {
+      // hint is read first. A content search lists ahead itself, and with
+      // its files cached the cores are busy reading them: another thread
+      // listing directories pays only while they come from the device.
+      if (found > 0 && (ahead == nullptr || engine.fs.ReadsWaitForDevice())) {
         const std::vector<std::string> next = engine.pendingDirs.top(static_cast<std::size_t>(found));
         for (auto child = next.rbegin(); child != next.rend(); ++child) engine.fs.ReadDirectoryAhead(child->c_str());
       }
