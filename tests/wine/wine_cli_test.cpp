@@ -36,7 +36,11 @@ class WineCli : public ::testing::Test {
   }
 
   static void TearDownTestSuite() {
-    if (!prefix.empty()) std::system((Environment() + " wineserver -k >/dev/null 2>&1").c_str());
+    // The server gone before its prefix is: a new prefix may get the same
+    // inode, and a server still there would serve it.
+    if (!prefix.empty()) {
+      std::system((Environment() + " wineserver -k >/dev/null 2>&1; " + Environment() + " wineserver -w").c_str());
+    }
     prefixHome.reset();
     prefix.clear();
   }
