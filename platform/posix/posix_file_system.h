@@ -141,7 +141,6 @@ class PosixFileSystem : public FileSystem {
   // them while they do. The thread that changes them reads them without it.
   mutable std::mutex stateMutex;
   int currentDrive = 3;
-  int foundDrive = 0;  // the drive whose directory ChDrive or ChDir found last
   DriveDirectories currentDirs;
   std::unordered_map<FindHandle, Listing> listings;
   FindHandle nextHandle = 1;

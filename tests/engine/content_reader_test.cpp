@@ -80,28 +80,21 @@ TEST(ContentReader, AnswersAsTheSearchOfEachFileDoesWhateverTheOrderOfAsking) {
   EXPECT_EQ(reader.Found(paths[3]), expected[3]);
 }
 
-// Holds a helper's read of one file until the walk has read every other
-// file itself.
-class HoldOneRead : public ProxyFileSystem {
- public:
-  HoldOneRead(FileSystem& inner, std::string held, std::string last)
-      : ProxyFileSystem(inner), held(std::move(held)), last(std::move(last)) {}
+// Holds a helper's read of one file until the walk opens the last.
+struct HoldOneRead : ProxyFileSystem {
+  using ProxyFileSystem::ProxyFileSystem;
+  std::string held, last;
   std::promise<void> helperHolds;
+  std::atomic<bool> release{false};
+  const std::thread::id walk = std::this_thread::get_id();
   int OpenRead(const char* path) override {
-    if (std::this_thread::get_id() == walk) {
-      if (path == last) release = true;
-    } else if (path == held) {
+    if (std::this_thread::get_id() == walk && path == last) release = true;
+    if (std::this_thread::get_id() != walk && path == held) {
       helperHolds.set_value();
       while (!release) std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     return ProxyFileSystem::OpenRead(path);
   }
-
- private:
-  const std::string held;
-  const std::string last;
-  const std::thread::id walk = std::this_thread::get_id();
-  std::atomic<bool> release{false};
 };
 
 // The walk asks about hundreds of files and they are dropped while a helper
@@ -112,7 +105,9 @@ TEST(ContentReader, AnswersAFileReadWhileTheFilesBeforeItAreDropped) {
   PosixFileSystem host("C=" + tree.root(), tree.root());
   std::vector<std::string> paths;
   for (int i = 0; i < 400; ++i) paths.push_back("C:\\d\\f" + std::to_string(1000 + i).substr(1) + ".txt");
-  HoldOneRead fs(host, paths[300], paths[399]);
+  HoldOneRead fs(host);
+  fs.held = paths[300];
+  fs.last = paths[399];
   fs.readsInParallel = true;
   const auto length = static_cast<std::int32_t>(kNeedle.size());
   ContentReader reader(fs, kNeedle.data(), length, nullptr, 1);

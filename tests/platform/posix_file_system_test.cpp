@@ -350,9 +350,7 @@ TEST_F(PosixFileSystemTest, ListingsOfOneDirectoryAgreeAndChangesShowAfterAChang
   EXPECT_EQ(List(fs, "C:\\docs\\sub\\*.*"), (std::vector<std::string>{".:18", "..:18"}));
   EXPECT_EQ(List(fs, "C:\\docs\\*.md"), (std::vector<std::string>{"c.md:32"}));
 
-  // A listing made ahead of the walk serves its visit only while the
-  // directory is unchanged since: once its change time is older than the
-  // clock's ticks, it would vouch for it.
+  // A listing made ahead (old enough to vouch for) serves the visit only unchanged.
   std::this_thread::sleep_for(std::chrono::milliseconds(60));
   EXPECT_EQ(List(fs, "C:\\docs\\*.md"), (std::vector<std::string>{"c.md:32"}));
   c.File("docs/later.md");

@@ -36,11 +36,8 @@ class WineCli : public ::testing::Test {
   }
 
   static void TearDownTestSuite() {
-    // The server gone before its prefix is: a new prefix may get the same
-    // inode, and a server still there would serve it.
-    if (!prefix.empty()) {
-      std::system((Environment() + " wineserver -k >/dev/null 2>&1; " + Environment() + " wineserver -w").c_str());
-    }
+    // Gone before its prefix, the server cannot serve a new one given the same inode.
+    if (!prefix.empty()) std::system((Environment() + " wineserver -k; " + Environment() + " wineserver -w").c_str());
     prefixHome.reset();
     prefix.clear();
   }

@@ -18,14 +18,12 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <optional>
 #include <sstream>
 #include <string>
 #include <thread>
 
 #include "support/cli_run.h"
 #include "support/temp_tree.h"
-#include "wine/virtual_display.h"
 
 namespace zaltor::testing {
 namespace {
@@ -84,11 +82,12 @@ class WineDialog : public ::testing::Test {
         std::system("{ command -v wine && command -v Xvfb && command -v xdotool; } >/dev/null 2>&1") != 0) {
       GTEST_SKIP() << "the Windows zaltor.exe or zaltor_control_text.exe, wine, Xvfb or xdotool is missing";
     }
-    // Wine's first process of the prefix must find the display serving:
-    // started too soon, none of its windows ever shows.
-    screen.emplace();
-    ASSERT_FALSE(screen->name.empty()) << "Xvfb did not start";
-    display = screen->name;
+    // A display nobody uses, serving before Wine starts.
+    for (int number = 90; number < 200 && display.empty(); ++number) {
+      if (!std::filesystem::exists("/tmp/.X" + std::to_string(number) + "-lock")) display = ":" + std::to_string(number);
+    }
+    server = Start("exec Xvfb " + display + " -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1");
+    ASSERT_TRUE(WaitFor([&] { return !Xdotool("getdisplaygeometry").empty(); }, std::chrono::seconds(20)));
     prefix = home.Path("prefix");
     // winebrowser, which opens what is shown in the desktop's browser, starts
     // a recorder of the page it is given instead.
@@ -107,18 +106,23 @@ class WineDialog : public ::testing::Test {
   }
 
   void TearDown() override {
+    EndProgram();
+    if (server > 0) {
+      kill(-server, SIGTERM);
+      waitpid(server, nullptr, 0);
+    }
+  }
+
+  // Ends the program and the prefix's server: gone before its prefix, the
+  // server cannot serve a new one given the same inode.
+  void EndProgram() {
     if (program > 0) {
       kill(-program, SIGKILL);
       waitpid(program, nullptr, 0);
+      program = -1;
     }
-    // The server gone before its prefix is: a new prefix may get the same
-    // inode, and a server still there would serve it.
-    if (!prefix.empty()) {
-      std::system((Environment() + " wineserver -k >/dev/null 2>&1; " + Environment() + " wineserver -w").c_str());
-    }
-    screen.reset();
+    if (!prefix.empty()) std::system((Environment() + " wineserver -k; " + Environment() + " wineserver -w").c_str());
   }
-
   std::string Environment() const {
     return "DISPLAY=" + display + " WINEPREFIX=" + ShellQuote(prefix) + " WINEDEBUG=-all";
   }
@@ -136,21 +140,16 @@ class WineDialog : public ::testing::Test {
         limit);
     return window.substr(0, window.find('\n'));
   }
-  // Starts zaltor.exe with the environment assignments before it and waits
-  // for its window; empty if none shows. A start whose window has not come
-  // after a minute is ended and made once more: now and then, on a loaded
-  // machine, Wine's first start in a new prefix never shows one.
+  // Starts zaltor.exe with the assignments before it; its window, or empty.
+  // Now and then Wine's first start in a new prefix never shows one: a
+  // second start gets its chance.
   std::string StartProgram(const std::string& assignments) {
     for (int attempt = 0; attempt < 2; ++attempt) {
-      program = Start("exec env " + Environment() + " " + assignments + " wine " + ShellQuote(exe) +
-                      " >/dev/null 2>&1");
+      if (attempt > 0) EndProgram();
+      program = Start("exec env " + Environment() + " " + assignments + " wine " + ShellQuote(exe) + " >/dev/null 2>&1");
       const std::string window = WindowTitled(kTitle, std::chrono::seconds(60));
       if (!window.empty()) return window;
-      std::printf("no window after a minute (start %d)\n", attempt + 1);
-      kill(-program, SIGKILL);
-      waitpid(program, nullptr, 0);
-      program = -1;
-      std::system((Environment() + " wineserver -k >/dev/null 2>&1; " + Environment() + " wineserver -w").c_str());
+      std::printf("no window a minute after start %d\n", attempt + 1);
     }
     return {};
   }
@@ -203,7 +202,7 @@ class WineDialog : public ::testing::Test {
   std::string exe;
   std::string controlText;
   std::string display;
-  std::optional<VirtualDisplay> screen;
+  pid_t server = -1;
   pid_t program = -1;
   TempTree home;
   TempTree drive;

@@ -12,6 +12,8 @@
 #include <QToolTip>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "dialog/search_dialog_fixture.h"
 #include "dialog/window/qt/dialog_host.h"
 #include "dialog/window/qt/icon_image.h"
@@ -164,32 +166,25 @@ TEST_F(SearchDialogWidgetsTest, TabStopsStayThoseOfTheTemplateAfterRadioButtonsH
   EXPECT_EQ(tabsFrom(res::kSystem, 1), (std::vector<int>{res::kGo}));
 }
 
-// The arrow keys go through a radio group in template order, round past
-// either end and over a disabled button, checking the one they reach, as
-// the platform's dialogs do: not by where the buttons stand, and the
-// buttons that are no tab stop too.
+// The arrow keys go round a radio group in template order, not by where the
+// buttons stand, over a disabled one and onto those that are no tab stop,
+// checking the one they reach, as the platform's dialogs do.
 TEST_F(SearchDialogWidgetsTest, ArrowKeysMoveTheCheckRoundARadioGroupInTemplateOrder) {
   SearchDialog& d = Open();
-  auto press = [&d](Qt::Key key) {
+  auto button = [&d](int id) { return static_cast<QAbstractButton*>(d.Host().Control(id)); };
+  button(res::kSizeLess)->setEnabled(false);
+  // "=" ">" "<" ">=" "<=" in a row, "Range" below "=", AND right of OR.
+  const std::tuple<int, Qt::Key, int> steps[] = {
+      {res::kSizeEqual, Qt::Key_Down, res::kSizeGreater}, {0, Qt::Key_Right, res::kSizeGreaterEqual},
+      {0, Qt::Key_Up, res::kSizeGreater},                 {0, Qt::Key_Left, res::kSizeEqual},
+      {0, Qt::Key_Left, res::kSizeRange},                 {0, Qt::Key_Down, res::kSizeEqual},
+      {res::kAnd, Qt::Key_Right, res::kOr}};
+  for (const auto& [clicked, key, reached] : steps) {
+    if (clicked != 0) QTest::mouseClick(button(clicked), Qt::LeftButton);
     QTest::keyClick(QApplication::focusWidget(), key);
-    const int id = d.Host().ControlId(QApplication::focusWidget());
-    EXPECT_TRUE(static_cast<QAbstractButton*>(d.Host().Control(id))->isChecked()) << id;
-    return id;
-  };
-  QTest::mouseClick(d.Host().Control(res::kSizeEqual), Qt::LeftButton);
-  EXPECT_EQ(press(Qt::Key_Down), res::kSizeGreater);
-  EXPECT_FALSE(static_cast<QAbstractButton*>(d.Host().Control(res::kSizeEqual))->isChecked());
-  EXPECT_EQ(press(Qt::Key_Up), res::kSizeEqual);
-  EXPECT_EQ(press(Qt::Key_Left), res::kSizeRange);
-  EXPECT_EQ(press(Qt::Key_Right), res::kSizeEqual);
-  d.Host().Control(res::kSizeGreater)->setEnabled(false);
-  EXPECT_EQ(press(Qt::Key_Down), res::kSizeLess);
-  // OR stands left of AND but follows it in the template.
-  QTest::mouseClick(d.Host().Control(res::kAnd), Qt::LeftButton);
-  EXPECT_EQ(press(Qt::Key_Right), res::kOr);
-  EXPECT_EQ(press(Qt::Key_Down), res::kAnd);
-  // Another group's check stays where it was.
-  EXPECT_TRUE(static_cast<QAbstractButton*>(d.Host().Control(res::kSizeLess))->isChecked());
+    EXPECT_EQ(QApplication::focusWidget(), button(reached)) << reached;
+    EXPECT_TRUE(button(reached)->isChecked()) << reached;
+  }
 }
 
 // Each frame stands at its template rectangle: its left line runs from the
