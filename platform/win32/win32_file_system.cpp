@@ -1,5 +1,5 @@
-// The file services on Windows: the C runtime's own, which speak drive paths
-// natively, so nothing needs mapping.
+// The file services on Windows: the C runtime's and the system's own, which
+// speak drive paths natively, so nothing needs mapping.
 #include <direct.h>
 #include <fcntl.h>
 #include <io.h>
@@ -17,11 +17,36 @@ namespace zaltor {
 
 namespace {
 
-// The enumeration hands over every detail with the name.
-void CopyEntry(const __finddata64_t& data, FindData* out) {
-  std::snprintf(out->name, sizeof out->name, "%s", data.name);
-  out->SetDetails({data.attrib, static_cast<std::uint64_t>(data.size),
-                   static_cast<std::time_t>(data.time_write)});
+// Windows counts file times in 100 ns steps from 1601.
+std::time_t TimeOf(const FILETIME& time) {
+  const std::uint64_t ticks = (static_cast<std::uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+  constexpr std::uint64_t kTicksPerSecond = 10000000;
+  constexpr std::uint64_t kUnixEpoch = 11644473600ULL * kTicksPerSecond;
+  return ticks >= kUnixEpoch ? static_cast<std::time_t>((ticks - kUnixEpoch) / kTicksPerSecond) : 0;
+}
+
+// Junctions, directory and file links and mount points stand for another
+// name (the tag's name-surrogate bit). Wine reports its links with no tag.
+bool IsLink(const WIN32_FIND_DATAA& data) {
+  constexpr DWORD kNameSurrogate = 0x20000000;
+  return (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 &&
+         (data.dwReserved0 == 0 || (data.dwReserved0 & kNameSurrogate) != 0);
+}
+
+// The enumeration hands over every detail with the name. A link is listed
+// as the POSIX host lists one: a system entry of no size, never a
+// directory, so the walk never goes through it, and a link back to a parent
+// cannot make it go round for ever. Other reparse points (files kept in the
+// cloud, for one) are what they say they are.
+void CopyEntry(const WIN32_FIND_DATAA& data, FindData* out) {
+  std::snprintf(out->name, sizeof out->name, "%s", data.cFileName);
+  unsigned attrib = data.dwFileAttributes;
+  std::uint64_t size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+  if (IsLink(data)) {
+    attrib = (attrib & ~(FILE_ATTRIBUTE_REPARSE_POINT | kAttrDirectory | kAttrArchive)) | kAttrSystem;
+    size = 0;
+  }
+  out->SetDetails({attrib, size, TimeOf(data.ftLastWriteTime)});
 }
 
 class Win32FileSystem : public FileSystem {
@@ -43,20 +68,25 @@ class Win32FileSystem : public FileSystem {
   }
   int MkDir(const char* path) override { return _mkdir(path); }
 
+  // What _findfirst does, with the reparse tag that it leaves out; no short
+  // names are asked for.
   FindHandle FindFirst(const char* pattern, FindData* out) override {
-    __finddata64_t data;
-    intptr_t handle = _findfirst64(pattern, &data);
-    if (handle == -1) return kFindFailed;
+    WIN32_FIND_DATAA data;
+    HANDLE handle = FindFirstFileExA(pattern, FindExInfoBasic, &data, FindExSearchNameMatch, nullptr,
+                                     FIND_FIRST_EX_LARGE_FETCH);
+    if (handle == INVALID_HANDLE_VALUE) return kFindFailed;
     CopyEntry(data, out);
-    return handle;
+    return reinterpret_cast<FindHandle>(handle);
   }
   int FindNext(FindHandle handle, FindData* out) override {
-    __finddata64_t data;
-    if (_findnext64(handle, &data) != 0) return kFsFailed;
+    WIN32_FIND_DATAA data;
+    if (!FindNextFileA(reinterpret_cast<HANDLE>(handle), &data)) return kFsFailed;
     CopyEntry(data, out);
     return kFsOk;
   }
-  int FindClose(FindHandle handle) override { return _findclose(handle); }
+  int FindClose(FindHandle handle) override {
+    return ::FindClose(reinterpret_cast<HANDLE>(handle)) ? kFsOk : kFsFailed;
+  }
 
   int OpenRead(const char* path) override { return _open(path, _O_RDONLY | _O_BINARY); }
   long Read(int fd, void* buffer, unsigned count) override { return _read(fd, buffer, count); }

@@ -1,5 +1,6 @@
 #include "hosts/cli_cases.h"
 
+#include <filesystem>
 #include <regex>
 
 namespace zaltor::testing {
@@ -153,6 +154,27 @@ std::vector<CliCase> MakeCases() {
            "\n Directory of \"M:\\u\\日本\"\n" + kListingHeader +
            "01/05/2003 02:07p 9               Ελλάδα.dat\n" + Totals(2, 2),
        "cd M:\\u\nREM type Grüße.txt\ncd M:\\u\\日本\nREM type Ελλάδα.dat\n"},
+      // A link to a directory is listed as a system entry and never entered,
+      // so a link back to a parent cannot make the walk go round.
+      {"DirectoryLinksAreListedNotEntered",
+       {"top/a.txt", "top/sub/b.txt", "top/other/c.txt"},
+       {"a", "b", "c"},
+       {},
+       {"/fp", "M:\\top\\*.txt", "/r"},
+       0,
+       "M:\\top\\a.txt\nM:\\top\\sub\\b.txt\nM:\\top\\other\\c.txt\n" + Totals(3, 3),
+       "cd M:\\top\nM:\\top\\a.txt\ncd M:\\top\\sub\nM:\\top\\sub\\b.txt\ncd M:\\top\\other\n"
+       "M:\\top\\other\\c.txt\n",
+       {{"top/loop", ".."}, {"top/sub/sib", "../other"}}},
+      {"DirectoryLinksMatchAsSystemEntries",
+       {"top/a.txt", "top/sub/b.txt", "top/other/c.txt"},
+       {"a", "b", "c"},
+       {},
+       {"/fp", "M:\\top\\*", "/r", "/fa", "M:S"},
+       0,
+       "M:\\top\\loop\nM:\\top\\sub\\sib\n" + Totals(2, 3),
+       "cd M:\\top\nM:\\top\\loop\ncd M:\\top\\sub\nM:\\top\\sub\\sib\n",
+       {{"top/loop", ".."}, {"top/sub/sib", "../other"}}},
       {"MissingStartDirectory",
        {},
        {},
@@ -174,6 +196,9 @@ const std::vector<CliCase>& CliCases() {
 void BuildCaseTree(const CliCase& c, const TempTree& tree) {
   for (const std::string& dir : c.dirs) tree.Dir(dir);
   for (std::size_t i = 0; i < c.files.size(); ++i) tree.File(c.files[i], c.contents[i], kCaseFileTime);
+  for (const auto& [link, target] : c.links) {
+    std::filesystem::create_directory_symlink(target, tree.Path(link));
+  }
 }
 
 std::string Normalise(const std::string& text) {

@@ -5,6 +5,7 @@
 
 #include <ctime>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "support/temp_tree.h"
@@ -26,6 +27,8 @@ struct CliCase {
   // written no headers.
   std::string resultBody;
   std::string batchBody;
+  // Symbolic links to directories: where, and what they point at.
+  std::vector<std::pair<std::string, std::string>> links = {};
 };
 
 const std::vector<CliCase>& CliCases();
