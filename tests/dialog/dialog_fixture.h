@@ -13,6 +13,7 @@
 #include <thread>
 #include <vector>
 
+#include "dialog/window/dialog_window.h"
 #include "dialog/window/message_box.h"
 #include "platform/file_system.h"
 #include "support/temp_tree.h"
@@ -85,5 +86,15 @@ void SetVariable(const char* name, const char* value);
 // hostC where the host maps drives itself (POSIX); on Windows the drives are
 // the system's and hostC is not used.
 std::unique_ptr<FileSystem> HostDrivesOnto(const std::string& hostC);
+// Presses Tab in the dialog as the user does; the id of the control that
+// has the focus then.
+int PressTab(win::DialogWindow& dialog);
+// What the list of combo box id shows when it is dropped: how many items
+// fit, and whether it has a scroll bar for the rest.
+struct DroppedList {
+  int items;
+  bool scrolls;
+};
+DroppedList DropList(win::DialogWindow& dialog, int id);
 
 }  // namespace zaltor::testing

@@ -13,7 +13,9 @@ std::string ComboBoxControl::GetLBText(int index) const {
 }
 
 void ComboBoxControl::SetDroppedItems(int items) {
-  // The dropped list is as tall as the control's window below its field.
+  // The common controls 6 size the list by its visible items alone; older
+  // ones make it as tall as the control's window below its field.
+  Send(CB_SETMINVISIBLE, items, 0);
   RECT place;
   GetWindowRect(handle, &place);
   MapWindowPoints(HWND_DESKTOP, GetParent(handle), reinterpret_cast<POINT*>(&place), 2);

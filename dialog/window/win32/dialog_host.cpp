@@ -26,6 +26,7 @@ void DialogHost::Build() {
                                       OwnerOf(parent), &DialogHost::Procedure, reinterpret_cast<LPARAM>(this));
   if (handle == nullptr) return;
   AddToolTips();
+  KeepRadioTabStops();
   if (HWND help = Item(res::kCommandHelp)) ShowWindow(help, DialogWindow::HasHelpHandler() ? SW_SHOW : SW_HIDE);
 }
 
@@ -48,6 +49,27 @@ void DialogHost::AddToolTips() {
     tools.push_back(item);
   }
   SetWindowSubclass(toolTips, &DialogHost::ToolTipProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
+}
+
+void DialogHost::KeepRadioTabStops() {
+  for (int i = 0; i < dialogTemplate.controlCount; ++i) {
+    const ControlTemplate& row = dialogTemplate.controls[i];
+    HWND item = Item(row.id);
+    if (row.kind != ControlKind::kRadioButton || row.id == kNoId || item == nullptr) continue;
+    SetWindowSubclass(item, &DialogHost::RadioProcedure, 0, (row.style & kTabStop) != 0);
+  }
+}
+
+LRESULT CALLBACK DialogHost::RadioProcedure(HWND radio, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                            DWORD_PTR tabStop) {
+  // The button control gives WS_TABSTOP to the radio button it checks and
+  // takes it from the one it clears; the template's stops are put back.
+  const LRESULT result = DefSubclassProc(radio, message, wParam, lParam);
+  if (message == BM_SETCHECK) {
+    const LONG_PTR style = GetWindowLongPtrA(radio, GWL_STYLE);
+    SetWindowLongPtrA(radio, GWL_STYLE, tabStop != 0 ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+  }
+  return result;
 }
 
 HWND DialogHost::DisabledToolAt(POINT screen) const {
@@ -185,6 +207,10 @@ INT_PTR DialogHost::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       // Clicks of buttons, Enter (the default button) and Esc (IDCANCEL).
       if (HIWORD(wParam) == BN_CLICKED) window.OnCommand(LOWORD(wParam));
+      // No tooltip covers an open list.
+      if ((HIWORD(wParam) == CBN_DROPDOWN || HIWORD(wParam) == CBN_CLOSEUP) && toolTips != nullptr) {
+        SendMessageA(toolTips, TTM_ACTIVATE, HIWORD(wParam) == CBN_CLOSEUP, 0);
+      }
       return TRUE;
     case WM_SYSCOMMAND:
       if ((wParam & 0xFFF0) == static_cast<WPARAM>(kScClose)) {

@@ -49,6 +49,11 @@ class DialogHost {
   static INT_PTR CALLBACK Procedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
   INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void AddToolTips();
+  // Tab reaches the radio buttons the template makes tab stops, and only
+  // those, whichever is checked.
+  void KeepRadioTabStops();
+  static LRESULT CALLBACK RadioProcedure(HWND radio, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                         DWORD_PTR tabStop);
   // Disabled controls get no mouse messages: the dialog gets them instead
   // and hands them on to the tooltip as the control's, and the tooltip is
   // told that the control is the window under the mouse.

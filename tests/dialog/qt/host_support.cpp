@@ -1,12 +1,19 @@
 // The Linux host's part of the dialog tests' fixture: the POSIX
 // environment, drives mapped by the POSIX file system, a shell script as
-// the recording editor.
+// the recording editor; Tab and dropped lists as the toolkit serves them.
 #include <sys/stat.h>
 
 #include <cstdlib>
 
 #include "dialog/dialog_fixture.h"
 #include "platform/posix/posix_file_system.h"
+
+// After the platform's headers: Qt's keywords are macros.
+#include "dialog/window/qt/dialog_host.h"
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QScrollBar>
+#include <QtTest/QTest>
 
 namespace zaltor::testing {
 
@@ -37,6 +44,23 @@ RecordingProgram::RecordingProgram() {
       "mv \"$dir/tmp.$n\" \"$dir/record.$n\"\n";
   dir.File("record-args", script);
   chmod(path.c_str(), 0755);
+}
+
+int PressTab(win::DialogWindow& dialog) {
+  QWidget* focus = QApplication::focusWidget();
+  QTest::keyClick(focus != nullptr ? focus : &dialog.Host(), Qt::Key_Tab);
+  return dialog.FocusedDlgItem();
+}
+
+DroppedList DropList(win::DialogWindow& dialog, int id) {
+  win::ComboBoxWidget* combo = dialog.Host().Combo(id);
+  combo->showPopup();
+  QAbstractItemView* list = combo->view();
+  const int item = list->sizeHintForRow(0);
+  const DroppedList shown = {item > 0 ? list->viewport()->height() / item : 0,
+                             list->verticalScrollBar()->isVisible()};
+  combo->hidePopup();
+  return shown;
 }
 
 }  // namespace zaltor::testing

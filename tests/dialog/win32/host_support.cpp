@@ -1,13 +1,14 @@
 // The Windows host's part of the dialog tests' fixture: the C runtime's
 // environment, the system's own drives, and a small program as the
-// recording editor.
-#include <windows.h>
+// recording editor; Tab and dropped lists as the dialog manager serves them.
+#include "dialog/window/win32/windows_api.h"
 
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 
 #include "dialog/dialog_fixture.h"
+#include "dialog/window/win32/dialog_host.h"
 #include "support/proxy_file_system.h"
 
 namespace zaltor::testing {
@@ -32,6 +33,29 @@ RecordingProgram::RecordingProgram() {
   std::filesystem::copy_file(recorder, dir.Path("record-args.exe"));
   // Forward slashes: EDITOR keeps only what follows its last backslash.
   path = std::filesystem::path(dir.Path("record-args.exe")).generic_string();
+}
+
+int PressTab(win::DialogWindow& dialog) {
+  // What the modal loop does with the key: the dialog manager moves the
+  // focus to the next tab stop.
+  MSG key = {GetFocus(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
+  IsDialogMessageA(dialog.Host().Handle(), &key);
+  return dialog.FocusedDlgItem();
+}
+
+DroppedList DropList(win::DialogWindow& dialog, int id) {
+  HWND combo = dialog.Host().Item(id);
+  SendMessageA(combo, CB_SHOWDROPDOWN, TRUE, 0);
+  COMBOBOXINFO info = {};
+  info.cbSize = sizeof info;
+  GetComboBoxInfo(combo, &info);
+  RECT client = {};
+  GetClientRect(info.hwndList, &client);
+  const int item = static_cast<int>(SendMessageA(info.hwndList, LB_GETITEMHEIGHT, 0, 0));
+  // The list shows and hides its scroll bar by this style.
+  const bool scrolls = (GetWindowLongPtrA(info.hwndList, GWL_STYLE) & WS_VSCROLL) != 0;
+  SendMessageA(combo, CB_SHOWDROPDOWN, FALSE, 0);
+  return {item > 0 ? (client.bottom - client.top) / item : 0, scrolls};
 }
 
 }  // namespace zaltor::testing
