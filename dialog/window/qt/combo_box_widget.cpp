@@ -1,6 +1,7 @@
 #include "dialog/window/qt/combo_box_widget.h"
 
 #include <QLineEdit>
+#include <QToolTip>
 #include <cctype>
 
 namespace zaltor::win {
@@ -18,6 +19,9 @@ bool StartsWithIgnoringCase(const std::string& item, const std::string& prefix) 
 
 ComboBoxWidget::ComboBoxWidget(QWidget* parent, bool editable, bool sorted) : QComboBox(parent), sortedList(sorted) {
   setEditable(editable);
+  // Styles that drop a list without a text field as a menu of every item
+  // would ignore the number of items to show.
+  setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
   setInsertPolicy(QComboBox::NoInsert);
   setDuplicatesEnabled(true);
   if (editable) {
@@ -29,6 +33,11 @@ ComboBoxWidget::ComboBoxWidget(QWidget* parent, bool editable, bool sorted) : QC
     connect(lineEdit(), &QLineEdit::textEdited, this, [this] { selection = kComboError; });
   }
   connect(this, qOverload<int>(&QComboBox::activated), this, [this](int index) { selection = index; });
+}
+
+void ComboBoxWidget::showPopup() {
+  QToolTip::hideText();
+  QComboBox::showPopup();
 }
 
 int ComboBoxWidget::CompareItems(const std::string& a, const std::string& b) {

@@ -29,6 +29,9 @@ class ComboBoxWidget : public QComboBox, public ComboBox {
   std::string WindowText() const override;
   void SetWindowText(const char* text) override;
 
+  // A tooltip shown when the list drops would cover it.
+  void showPopup() override;
+
   // Case-insensitive comparison of the sorted add.
   static int CompareItems(const std::string& a, const std::string& b);
 

@@ -1,5 +1,6 @@
 #include "dialog/window/qt/dialog_host.h"
 
+#include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -35,7 +36,9 @@ constexpr int kComboFieldHeight = 13;
 
 DialogHost::DialogHost(DialogWindow& window, const DialogTemplate& dialogTemplate, QWidget* parent)
     : QDialog(parent), window(window), dialogTemplate(dialogTemplate) {
-  Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint;
+  // A dialog without an owner is a window of its own, shown in the task bar
+  // and the window manager's lists, not one kept over another.
+  Qt::WindowFlags flags = (parent != nullptr ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint;
   if (dialogTemplate.style & kDialogCaption) flags |= Qt::WindowTitleHint;
   if (dialogTemplate.style & kDialogSystemMenu) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
   setWindowFlags(flags);
@@ -68,7 +71,9 @@ void DialogHost::Build() {
   }
   for (auto& [id, widget] : controls) {
     const std::string tip = window.ToolTipText(id);
-    if (!tip.empty()) widget->setToolTip(FromText(tip.c_str()));
+    if (tip.empty()) continue;
+    widget->setToolTip(FromText(tip.c_str()));
+    widget->installEventFilter(this);
   }
   if (QWidget* help = Control(res::kCommandHelp)) help->setVisible(DialogWindow::HasHelpHandler());
 }
@@ -106,7 +111,8 @@ QWidget* DialogHost::Build(const ControlTemplate& row, QButtonGroup** radioGroup
       label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
       label->setWordWrap(true);
       label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-      label->setFocusPolicy(Qt::NoFocus);
+      // Tab stops on it where the template says so, as on the platform.
+      label->setFocusPolicy(Qt::TabFocus);
       widget = label;
       break;
     }
@@ -158,6 +164,20 @@ ComboBoxWidget* DialogHost::Combo(int id) const { return dynamic_cast<ComboBoxWi
 int DialogHost::ControlId(const QWidget* widget) const {
   auto found = ids.find(widget);
   return found != ids.end() ? found->second : kNoId;
+}
+
+bool DialogHost::ListOpen() const {
+  for (const auto& [id, widget] : controls) {
+    const auto* combo = dynamic_cast<const ComboBoxWidget*>(widget);
+    if (combo != nullptr && combo->view()->isVisible()) return true;
+  }
+  return false;
+}
+
+bool DialogHost::eventFilter(QObject* watched, QEvent* event) {
+  // A tooltip whose wait began before a list dropped would cover the list.
+  if (event->type() == QEvent::ToolTip && ListOpen()) return true;
+  return QDialog::eventFilter(watched, event);
 }
 
 void DialogHost::closeEvent(QCloseEvent* event) {

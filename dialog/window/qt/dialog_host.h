@@ -37,9 +37,12 @@ class DialogHost : public QDialog {
   void keyPressEvent(QKeyEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   QWidget* Build(const ControlTemplate& control, QButtonGroup** radioGroup);
+  // Whether the list of one of the combo boxes is dropped.
+  bool ListOpen() const;
 
   DialogWindow& window;
   const DialogTemplate& dialogTemplate;

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QEventLoop>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,7 +32,16 @@ DialogWindow::~DialogWindow() = default;
 
 void DialogWindow::BuildControls() { host->Build(); }
 
-int DialogWindow::RunModal() { return host->exec(); }
+int DialogWindow::RunModal() {
+  if (host->parentWidget() != nullptr) return host->exec();
+  // A dialog without an owner blocks no other window: a modal one would be
+  // kept out of the task bar by many window managers.
+  QEventLoop loop;
+  QObject::connect(host.get(), &QDialog::finished, &loop, &QEventLoop::quit);
+  host->show();
+  loop.exec();
+  return host->result();
+}
 
 void DialogWindow::EndDialog(int code) { host->done(code); }
 

@@ -3,6 +3,8 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeySequence>
+#include <QShortcut>
 #include <QSocketNotifier>
 #include <cerrno>
 #include <unistd.h>
@@ -12,6 +14,10 @@ namespace zaltor::win {
 HelpViewer::HelpViewer(QWidget* parent) : QTextBrowser(parent) {
   setOpenExternalLinks(false);
   resize(640, 560);
+  // Esc and Ctrl+W close it, as they close other viewers.
+  for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+    connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
+  }
 }
 
 HelpViewer::~HelpViewer() { StopFollowing(); }

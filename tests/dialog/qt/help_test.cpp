@@ -4,6 +4,7 @@
 #include "dialog/window/qt/help_viewer.h"
 
 #include <QScrollBar>
+#include <QtTest/QTest>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -86,6 +87,17 @@ TEST(HelpTest, ViewerComesToTheFrontAtEachTopicAndClosesAtTheEndOfItsInput) {
   EXPECT_FALSE(viewer.isMinimized());
   close(ends[0]);
   EXPECT_TRUE(zaltor::testing::ServeUntil([&viewer] { return !viewer.isVisible(); }));
+}
+
+TEST(HelpTest, EscAndCtrlWCloseTheViewer) {
+  for (const QKeyCombination keys : {QKeyCombination(Qt::Key_Escape), QKeyCombination(Qt::CTRL, Qt::Key_W)}) {
+    HelpViewer viewer;
+    viewer.show();
+    viewer.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&viewer));
+    QTest::keyClick(&viewer, keys.key(), keys.keyboardModifiers());
+    EXPECT_FALSE(viewer.isVisible()) << keys.toCombined();
+  }
 }
 
 }  // namespace

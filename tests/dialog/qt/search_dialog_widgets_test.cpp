@@ -64,6 +64,9 @@ TEST_F(SearchDialogWidgetsTest, ControlsStandWhereTheTemplateSaysInTabOrder) {
   EXPECT_TRUE(static_cast<QPushButton*>(d.Host().Control(res::kGo))->isDefault());
   EXPECT_EQ(Text(res::kReset), "Re&set");
   EXPECT_EQ(Text(res::kIdCancel), "E&xit");
+  // A window of its own for the window manager, not a dialog kept over a
+  // hidden one and out of the task bar.
+  EXPECT_EQ(d.Host().windowType(), Qt::Window);
   EXPECT_FALSE(d.Host().windowFlags() & Qt::WindowMinimizeButtonHint);
   EXPECT_FALSE(d.Host().windowFlags() & Qt::WindowMaximizeButtonHint);
 }
@@ -96,6 +99,12 @@ TEST_F(SearchDialogWidgetsTest, EveryControlShowsItsTooltipEvenWhenDisabled) {
   QApplication::sendEvent(results, &help);
   EXPECT_EQ(QToolTip::text(), "View last search results.");
   QToolTip::hideText();
+
+  // None covers a dropped list, not even one whose wait began before.
+  d.Host().Combo(res::kPattern)->showPopup();
+  QApplication::sendEvent(results, &help);
+  EXPECT_FALSE(QToolTip::isVisible());
+  d.Host().Combo(res::kPattern)->hidePopup();
 }
 
 TEST_F(SearchDialogWidgetsTest, EscEndsTheDialogAndEnterInATextFieldPressesGo) {
