@@ -33,13 +33,19 @@ std::vector<std::string> SubdirectoriesOf(const std::string& hostDirectory, cons
 
 }  // namespace
 
-DirectoryReadAhead::~DirectoryReadAhead() {
+DirectoryReadAhead::~DirectoryReadAhead() { StopThreads(); }
+
+void DirectoryReadAhead::StopThreads() {
   {
     std::lock_guard<std::mutex> lock(mutex);
     stopping = true;
   }
   wake.notify_all();
   for (std::thread& thread : threads) thread.join();
+  threads.clear();
+  std::lock_guard<std::mutex> lock(mutex);
+  stopping = false;
+  running = 1;
 }
 
 void DirectoryReadAhead::Queue(std::string hostDirectory, std::size_t wanted) {
@@ -104,6 +110,9 @@ std::shared_ptr<const DirectoryRead> DirectoryReadAhead::Take(const std::string&
 }
 
 void DirectoryReadAhead::Clear() {
+  // No thread outlives the walk: none holds buffers or reads while nobody
+  // searches, and the next walk starts its own.
+  StopThreads();
   std::lock_guard<std::mutex> lock(mutex);
   slots.clear();
   queued.clear();

@@ -42,7 +42,8 @@ class DirectoryReadAhead {
   // the walk has got there, and the read is handed over for good; else it
   // stays for the visit (the content search lists ahead of the walk).
   std::shared_ptr<const DirectoryRead> Take(const std::string& hostDirectory, bool visit);
-  // Drops whatever is queued and read: the walk is over.
+  // Drops whatever is queued and read and ends the threads: the walk is
+  // over.
   void Clear();
 
   static constexpr std::size_t kThreads = 4;
@@ -56,6 +57,8 @@ class DirectoryReadAhead {
   };
 
   void Serve(std::size_t index);
+  // Ends the threads once their reads under way are done.
+  void StopThreads();
   // Queues hostDirectory unless it is known. Called with mutex held.
   void QueueLocked(std::string hostDirectory);
   // Drops the reads the walk has gone past; whether the window has room.
