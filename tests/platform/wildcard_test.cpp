@@ -3,56 +3,85 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace zaltor {
 namespace {
 
-TEST(Wildcard, StarTakesAnyRunIncludingNone) {
-  EXPECT_TRUE(MatchWildcard("*.txt", "a.txt"));
-  EXPECT_TRUE(MatchWildcard("*.txt", ".txt"));
-  EXPECT_TRUE(MatchWildcard("a*b*c", "abc"));
-  EXPECT_TRUE(MatchWildcard("a*b*c", "aXXbYYc"));
-  EXPECT_FALSE(MatchWildcard("a*b*c", "aXXbYY"));
-  EXPECT_FALSE(MatchWildcard("*.txt", "a.txt.bak"));
-  EXPECT_TRUE(MatchWildcard("*", "anything"));
-  EXPECT_TRUE(MatchWildcard("**txt", "notes.txt"));
-  EXPECT_TRUE(MatchWildcard("**txt", "txt"));
+// Each row: a pattern, then names it matches and names it does not.
+struct Row {
+  const char* pattern;
+  std::vector<const char*> matches;
+  std::vector<const char*> misses;
+};
+
+void CheckRows(const std::vector<Row>& rows) {
+  for (const Row& row : rows) {
+    for (const char* name : row.matches) EXPECT_TRUE(MatchWildcard(row.pattern, name)) << row.pattern << " " << name;
+    for (const char* name : row.misses) EXPECT_FALSE(MatchWildcard(row.pattern, name)) << row.pattern << " " << name;
+  }
 }
 
-TEST(Wildcard, QuestionMarkTakesExactlyOne) {
-  EXPECT_TRUE(MatchWildcard("rep?rt", "report"));
-  EXPECT_FALSE(MatchWildcard("rep?rt", "reprt"));
-  EXPECT_FALSE(MatchWildcard("rep?rt", "repoort"));
-  EXPECT_TRUE(MatchWildcard("*rep?rt*", "my-rep0rt.doc"));
+TEST(Wildcard, StarTakesAnyRunAndLettersIgnoreCaseOnlyInAscii) {
+  CheckRows({
+      {"*", {"anything", "a.b.c", "."}, {}},
+      {"a*b*c", {"abc", "aXXbYYc", "a.b.c"}, {"aXXbYY"}},
+      {"**txt", {"notes.txt", "txt"}, {"notes.tx"}},
+      {"*rep*", {"my-report.doc"}, {"rap"}},
+      {"ReadMe", {"README", "readme"}, {"readm", "readmee"}},
+      {"\xe9", {"\xe9"}, {"\xc9"}},
+      {"", {""}, {"a"}},
+  });
 }
 
-TEST(Wildcard, LettersIgnoreCaseOtherBytesDoNot) {
-  EXPECT_TRUE(MatchWildcard("*.TXT", "notes.txt"));
-  EXPECT_TRUE(MatchWildcard("ReadMe", "README"));
-  EXPECT_FALSE(MatchWildcard("\xe9", "\xc9"));
-  EXPECT_FALSE(MatchWildcard("a", "b"));
-  EXPECT_FALSE(MatchWildcard("", "a"));
-  EXPECT_TRUE(MatchWildcard("", ""));
+TEST(Wildcard, StarBeforeADotStopsAtTheNamesLastDot) {
+  CheckRows({
+      {"*.txt", {"a.txt", ".txt", "a.b.txt", "notes.TXT"}, {"a.txt.bak", "atxt"}},
+      {"*.", {"readme", ".", ".."}, {"a.txt", ".txt", "a.b"}},
+      {"*gz*.*", {"aB.tar.gz", "gz", "a.gz.b"}, {"a.tar.g"}},
+      {"a*.c", {"ab.c", "a.b.c"}, {"ab.cc"}},
+  });
 }
 
-TEST(Wildcard, TrailingDotStarAlsoMatchesNamesWithoutADot) {
-  EXPECT_TRUE(MatchWildcard("*.*", "README"));
-  EXPECT_TRUE(MatchWildcard("*.*", "a.b.c"));
-  EXPECT_TRUE(MatchWildcard("*.*", "."));
-  EXPECT_TRUE(MatchWildcard("*.*", ".."));
-  EXPECT_TRUE(MatchWildcard("*report*.*", "report"));
-  EXPECT_TRUE(MatchWildcard("*report*.*", "Annual-Report.pdf"));
-  EXPECT_TRUE(MatchWildcard("notes.*", "notes"));
-  EXPECT_FALSE(MatchWildcard("notes.*", "notesX"));
-  // A name with a dot gets no such second chance.
-  EXPECT_FALSE(MatchWildcard("a.*", "b.txt"));
+TEST(Wildcard, QuestionMarkTakesOneOrNothingAtADotOrTheEnd) {
+  CheckRows({
+      {"a?.txt", {"a.txt", "ab.txt", "A.TXT"}, {"abc.txt"}},
+      {"??.txt", {".txt", "a.txt", "ab.txt"}, {"abc.txt"}},
+      {"rep?rt", {"report"}, {"reprt", "repoort"}},
+      {"a??", {"a", "ab", "abc"}, {"abcd"}},
+      {"a?b", {"axb"}, {"ab", "a.b"}},
+      {"*?", {"a", "a.b"}, {}},
+      {"*.t?t", {"a.txt", "a.b.tXt"}, {"a.tt", "a.t", "a.text"}},
+  });
 }
 
-TEST(Wildcard, ManyStarsAgainstALongNameStayFast) {
+TEST(Wildcard, DotBeforeAWildcardOrAtTheEndAlsoMatchesTheEnd) {
+  CheckRows({
+      {"*.*", {"README", "a.b.c", ".", ".."}, {}},
+      {"*.*.*", {"readme", "a.txt", "a.b.c"}, {}},
+      {"notes.*", {"notes", "notes.txt", "notes.a.b"}, {"notesX"}},
+      {"a.?", {"a", "a.b"}, {"ab", "a.bc"}},
+      {"a.", {"a"}, {"a.b", "ab"}},
+      {"a.b", {"a.b"}, {"a", "ab"}},
+  });
+}
+
+TEST(Wildcard, PatternsBeyondThePathLimitMatchNothing) {
+  std::string pattern(kMaxPath - 2, 'a');
+  pattern += '*';
+  EXPECT_TRUE(MatchWildcard(pattern.c_str(), std::string(kMaxPath - 2, 'a').c_str()));
+  pattern += '*';
+  EXPECT_FALSE(MatchWildcard(pattern.c_str(), std::string(kMaxPath - 2, 'a').c_str()));
+}
+
+TEST(Wildcard, ManyWildcardsAgainstALongNameStayFast) {
   std::string name(250, 'a');
-  EXPECT_FALSE(MatchWildcard("*a*a*a*a*a*a*a*a*b", name.c_str()));
-  name.back() = 'b';
-  EXPECT_TRUE(MatchWildcard("*a*a*a*a*a*a*a*a*b", name.c_str()));
+  std::string pattern;
+  for (int i = 0; i < 60; ++i) pattern += "*a?";
+  pattern += ".b";
+  EXPECT_FALSE(MatchWildcard(pattern.c_str(), name.c_str()));
+  name += ".b";
+  EXPECT_TRUE(MatchWildcard(pattern.c_str(), name.c_str()));
 }
 
 }  // namespace
