@@ -43,21 +43,10 @@ WildcardPattern::WildcardPattern(const char* pattern) {
   }
   starTail = count;
   while (starTail > 0 && steps[starTail - 1] == Step::kAnyRun) --starTail;
-}
-
-bool WildcardPattern::TakesNothing(Step step, char c) {
-  switch (step) {
-    case Step::kAnyRun:
-    case Step::kRunToLastDot:
-      return true;
-    case Step::kOneOrNone:
-      return c == '.' || c == '\0';
-    case Step::kDotOrEnd:
-      return c == '\0';
-    case Step::kLetter:
-      break;
-  }
-  return false;
+  endTail = count;
+  while (endTail > 0 && steps[endTail - 1] != Step::kLetter) --endTail;
+  starThenLetters = count > 0 && (steps[0] == Step::kAnyRun || steps[0] == Step::kRunToLastDot);
+  for (int i = 1; starThenLetters && i < count; ++i) starThenLetters = steps[i] == Step::kLetter;
 }
 
 // Walks all the ways through the pattern at once: for each character of the
@@ -65,52 +54,74 @@ bool WildcardPattern::TakesNothing(Step step, char c) {
 // take nothing at that character, give the steps reached after it.
 bool WildcardPattern::Matches(const char* name) const {
   if (tooLong) return false;
+  if (starThenLetters) {
+    const std::size_t letterCount = static_cast<std::size_t>(count - 1);
+    const std::size_t length = std::strlen(name);
+    if (length < letterCount) return false;
+    const char* tail = name + length - letterCount;
+    for (std::size_t i = 0; i < letterCount; ++i) {
+      if (Fold(tail[i]) != letters[i + 1]) return false;
+    }
+    return true;
+  }
   const char* lastDot = std::strrchr(name, '.');
   Reached first;
   Reached second;
   Reached* now = &first;
   Reached* after = &second;
   now->Add(0);
-  for (const char* p = name;; ++p) {
+  for (const char* p = name; *p != '\0'; ++p) {
+    // From a lone '*' before a letter only that letter moves on: the
+    // characters before it are passed over at once.
+    if (now->size == 1) {
+      const int s = now->at[0];
+      if (s + 1 < count && steps[s] == Step::kAnyRun && steps[s + 1] == Step::kLetter) {
+        while (*p != '\0' && Fold(*p) != letters[s + 1]) ++p;
+        if (*p == '\0') break;
+      }
+    }
     const char c = *p;
+    const char folded = Fold(c);
     after->size = 0;
     int visited = -1;
     for (int i = 0; i < now->size; ++i) {
       int s = now->at[i];
       if (s <= visited) continue;
-      for (;; ++s) {
+      for (bool onward = true; onward; ++s) {
         visited = s;
-        if (s == count) {
-          if (c == '\0') return true;
+        if (s >= starTail) {
+          if (s < count) return true;
           break;
         }
-        if (s >= starTail) return true;
-        const Step step = steps[s];
-        if (c != '\0') {
-          switch (step) {
-            case Step::kLetter:
-              if (Fold(c) == letters[s]) after->Add(s + 1);
-              break;
-            case Step::kAnyRun:
-              after->Add(s);
-              break;
-            case Step::kRunToLastDot:
-              if (c != '.' || p < lastDot) after->Add(s);
-              break;
-            case Step::kOneOrNone:
-              if (c != '.') after->Add(s + 1);
-              break;
-            case Step::kDotOrEnd:
-              if (c == '.') after->Add(s + 1);
-              break;
-          }
+        switch (steps[s]) {
+          case Step::kLetter:
+            if (folded == letters[s]) after->Add(s + 1);
+            onward = false;
+            break;
+          case Step::kAnyRun:
+            after->Add(s);
+            break;
+          case Step::kRunToLastDot:
+            if (c != '.' || p < lastDot) after->Add(s);
+            break;
+          case Step::kOneOrNone:
+            if (c != '.') {
+              after->Add(s + 1);
+              onward = false;
+            }
+            break;
+          case Step::kDotOrEnd:
+            if (c == '.') after->Add(s + 1);
+            onward = false;
+            break;
         }
-        if (!TakesNothing(step, c)) break;
       }
     }
-    if (c == '\0' || after->size == 0) return false;
+    if (after->size == 0) return false;
     std::swap(now, after);
   }
+  // Every step but a letter may take nothing at the end of the name.
+  return now->at[now->size - 1] >= endTail;
 }
 
 bool MatchWildcard(const char* pattern, const char* name) { return WildcardPattern(pattern).Matches(name); }

@@ -48,8 +48,12 @@ class WildcardPattern {
   // The steps from here to the end are all '*': a name that reaches any of
   // them matches whatever follows. count when the pattern has no such tail.
   int starTail = 0;
-
-  static bool TakesNothing(Step step, char c);
+  // The steps from here to the end are no letters: a name that has reached
+  // any of them when it ends matches.
+  int endTail = 0;
+  // A star and then letters only ("*.txt", "*.tar.gz"): a name matches when
+  // it ends in those letters, whatever dots it holds before them.
+  bool starThenLetters = false;
 };
 
 bool MatchWildcard(const char* pattern, const char* name);
