@@ -182,7 +182,8 @@ const std::vector<std::string>& NameCaseFiles() {
 // without a '*' only equals a '?', so "*.t?t" finds nothing anywhere.
 // Under Wine (8.0) a '?' always takes one character, and a '*' followed by
 // a '?' takes nothing at all: what it gives for those rows was found by
-// running them there.
+// running them there. Its listing for "*." holds every name, which the
+// re-check narrows to the same answer.
 const std::vector<NameCase>& NameCases() {
   using Names = std::vector<std::string>;
   static const std::vector<NameCase> cases = {
