@@ -220,9 +220,10 @@ FindHandle PosixFileSystem::FindFirst(const char* pattern, FindData* out) {
   listing.read = lastRead.read;
   const DirectoryRead& read = *listing.read;
   int dirFd = read.directory.get();
+  const WildcardPattern wildcard(name);
   for (const RawEntry& entry : read.entries) {
     const char* entryName = read.NameOf(entry).data();
-    if (!MatchWildcard(name, entryName)) continue;
+    if (!wildcard.Matches(entryName)) continue;
     unsigned typeAttributes = 0;
     if (!EntryTypeAttributes(dirFd, entryName, entry.type, &typeAttributes)) continue;
     listing.entries.push_back({entry.offset, entry.length, (typeAttributes & kAttrDirectory) != 0});

@@ -18,4 +18,12 @@ using CommandFor = std::function<std::string(const TempTree& tree, const TempTre
 // expectations.
 void RunAndCheckCase(const CliCase& c, const CommandFor& commandFor);
 
+// Which answer of a name case a host is held to.
+enum class NameRules { kPlatform, kWine };
+
+// Searches with every name case's pattern over a tree of NameCaseFiles() and
+// checks the names found, in any order. Under kWine a case's own answer for
+// Wine is checked where it has one, and reported.
+void RunAndCheckNameCases(NameRules rules, const CommandFor& commandFor);
+
 }  // namespace zaltor::testing

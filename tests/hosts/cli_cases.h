@@ -4,6 +4,7 @@
 #pragma once
 
 #include <ctime>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -32,6 +33,21 @@ struct CliCase {
 };
 
 const std::vector<CliCase>& CliCases();
+
+// A name pattern and the names it finds in M:\names, which holds the files
+// of NameCaseFiles().
+struct NameCase {
+  const char* pattern;
+  // By the platform's rules for long names, narrowed by the engine's
+  // extension re-check.
+  std::vector<std::string> found;
+  // Wine's own answer where its matching departs from those rules: the run
+  // under Wine checks and reports this one instead.
+  std::optional<std::vector<std::string>> foundUnderWine = std::nullopt;
+};
+
+const std::vector<std::string>& NameCaseFiles();
+const std::vector<NameCase>& NameCases();
 
 // Builds a case's tree.
 void BuildCaseTree(const CliCase& c, const TempTree& tree);

@@ -99,6 +99,10 @@ TEST_F(WineCli, EveryCaseGivesTheSameFilesAsOnLinux) {
   for (const CliCase& c : CliCases()) RunAndCheckCase(c, CommandFor);
 }
 
+TEST_F(WineCli, NamePatternsFindWhatLinuxFindsOrWinesOwnAnswer) {
+  RunAndCheckNameCases(NameRules::kWine, CommandFor);
+}
+
 TEST_F(WineCli, HostNeutralUnitTestsPassOnWindows) {
   const std::string tests = PathFromEnvironment("ZALTOR_WINDOWS_TESTS", ZALTOR_WINDOWS_TESTS_PATH);
   if (!std::filesystem::exists(tests)) GTEST_SKIP() << tests << " is missing";
