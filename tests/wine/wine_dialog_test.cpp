@@ -25,6 +25,7 @@
 
 #include "support/cli_run.h"
 #include "support/temp_tree.h"
+#include "wine/wine_support.h"
 
 namespace zaltor::testing {
 namespace {
@@ -36,16 +37,6 @@ constexpr char kAbortText[] =
 constexpr int kStatusLine = 1048;
 // The text of a message box's message.
 constexpr int kBoxText = 0xffff;
-
-std::string Output(const std::string& command) {
-  std::string text;
-  if (std::FILE* pipe = popen(command.c_str(), "r")) {
-    char buffer[256];
-    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) text += buffer;
-    pclose(pipe);
-  }
-  return text;
-}
 
 std::string FileText(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -67,15 +58,6 @@ std::size_t Count(const std::string& text, const std::string& part) {
   std::size_t count = 0;
   for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + part.size())) ++count;
   return count;
-}
-
-bool WaitFor(const std::function<bool()>& done, std::chrono::seconds limit) {
-  const auto end = std::chrono::steady_clock::now() + limit;
-  while (!done()) {
-    if (std::chrono::steady_clock::now() > end) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(250));
-  }
-  return true;
 }
 
 // Starts the shell command in a process group of its own; its process id.
