@@ -199,6 +199,7 @@ TEST_F(WineInstall, X64PackageInstallsRunsReplacesAnEarlierVersionAndUninstallsW
   ASSERT_EQ(entries.size(), 1u) << Uninstall();
   EXPECT_EQ(Value(entries[0], "DisplayVersion"), ZALTOR_VERSION) << entries[0];
   EXPECT_EQ(Value(entries[0], "Publisher"), "the ZALTOR maintainers");
+  EXPECT_EQ(Value(entries[0], "DisplayIcon"), "C:\\Program Files\\ZALTOR\\zaltor.exe,0");
 
   const std::filesystem::path installed = prefix + "/drive_c/Program Files/ZALTOR";
   EXPECT_EQ(ProgramMachine(installed / "zaltor.exe"), kMachineX64);
