@@ -27,8 +27,6 @@ namespace {
 
 constexpr char kTitle[] = "ZALTOR File Utility V" ZALTOR_VERSION;
 constexpr char kProductName[] = "ZALTOR File Utility";
-constexpr unsigned kMachineX64 = 0x8664;
-constexpr unsigned kMachineX86 = 0x14c;
 
 std::string Package(const std::string& architecture, const std::string& extension) {
   const char* named = std::getenv("ZALTOR_WINDOWS_PACKAGES");
@@ -43,21 +41,8 @@ std::string FileBytes(const std::filesystem::path& path) {
   return bytes.str();
 }
 
-// The machine a Windows program is built for, from its PE header; 0 when the
-// file is none.
-unsigned ProgramMachine(const std::filesystem::path& path) {
-  const std::string bytes = FileBytes(path);
-  auto word = [&](std::size_t at) -> unsigned {
-    if (at + 2 > bytes.size()) return 0;
-    return static_cast<unsigned char>(bytes[at]) | static_cast<unsigned char>(bytes[at + 1]) << 8;
-  };
-  const std::size_t header = word(0x3c) | word(0x3e) << 16;
-  if (bytes.compare(0, 2, "MZ") != 0 || header + 6 > bytes.size() ||
-      bytes.compare(header, 4, std::string("PE\0\0", 4)) != 0) {
-    return 0;
-  }
-  return word(header + 4);
-}
+// What file(1) makes of the file.
+std::string FileType(const std::filesystem::path& path) { return Output("file -b " + ShellQuote(path.string())); }
 
 // The text as UTF-16 little endian, as shortcuts keep their paths.
 std::string Utf16(const std::string& text) {
@@ -202,9 +187,9 @@ TEST_F(WineInstall, X64PackageInstallsRunsReplacesAnEarlierVersionAndUninstallsW
   EXPECT_EQ(Value(entries[0], "DisplayIcon"), "C:\\Program Files\\ZALTOR\\zaltor.exe,0");
 
   const std::filesystem::path installed = prefix + "/drive_c/Program Files/ZALTOR";
-  EXPECT_EQ(ProgramMachine(installed / "zaltor.exe"), kMachineX64);
-  EXPECT_EQ(ProgramMachine(installed / "zaltor-cli.exe"), kMachineX64);
-  EXPECT_EQ(FileBytes(installed / "zaltor.chm").compare(0, 4, "ITSF"), 0);
+  EXPECT_EQ(FileType(installed / "zaltor.exe").rfind("PE32+ executable (GUI) x86-64", 0), 0u);
+  EXPECT_EQ(FileType(installed / "zaltor-cli.exe").rfind("PE32+ executable (console) x86-64", 0), 0u);
+  EXPECT_EQ(FileType(installed / "zaltor.chm"), "MS Windows HtmlHelp Data\n");
 
   // The list of installed programs shows the icon the installer keeps; the
   // shortcut shows the same.
@@ -215,7 +200,7 @@ TEST_F(WineInstall, X64PackageInstallsRunsReplacesAnEarlierVersionAndUninstallsW
   ASSERT_EQ(icon.rfind("C:\\windows\\Installer\\", 0), 0u) << products[0];
   std::string iconPath = prefix + "/drive_c/" + icon.substr(3);
   std::replace(iconPath.begin(), iconPath.end(), '\\', '/');
-  EXPECT_EQ(FileBytes(iconPath).compare(0, 4, std::string("\0\0\1\0", 4)), 0) << iconPath;
+  EXPECT_EQ(FileType(iconPath).rfind("MS Windows icon resource - 2 icons, 32x32", 0), 0u) << FileType(iconPath);
   const std::string shortcut = Shortcut();
   ASSERT_FALSE(shortcut.empty()) << "no shortcut in the Start menu";
   const std::string link = FileBytes(shortcut);
@@ -262,8 +247,8 @@ TEST_F(WineInstall, X86PackageInstallsItsIntelProgramsAndUninstallsWithoutATrace
   const std::string package = Package("x86", ".msi");
   ASSERT_EQ(Wine("msiexec /i " + ShellQuote(package) + " /qn"), 0);
   const std::filesystem::path installed = prefix + "/drive_c/Program Files (x86)/ZALTOR";
-  EXPECT_EQ(ProgramMachine(installed / "zaltor.exe"), kMachineX86);
-  EXPECT_EQ(ProgramMachine(installed / "zaltor-cli.exe"), kMachineX86);
+  EXPECT_EQ(FileType(installed / "zaltor.exe").rfind("PE32 executable (GUI) Intel 80386", 0), 0u);
+  EXPECT_EQ(FileType(installed / "zaltor-cli.exe").rfind("PE32 executable (console) Intel 80386", 0), 0u);
   EXPECT_TRUE(std::filesystem::exists(installed / "zaltor.chm"));
   EXPECT_EQ(KeysHolding(Uninstall(), kProductName).size(), 1u);
   EXPECT_FALSE(Shortcut().empty());
@@ -288,7 +273,8 @@ TEST_F(WineInstall, EachZipHoldsTheFilesOfItsInstallerInAFolderOfItsName) {
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{"zaltor-cli.exe", "zaltor.chm", "zaltor.exe"})) << architecture;
     for (const std::string& name : names) {
-      EXPECT_TRUE(FileBytes(folder / name) == FileBytes(packed / name)) << architecture << " " << name;
+      const std::string files = ShellQuote((folder / name).string()) + " " + ShellQuote((packed / name).string());
+      EXPECT_EQ(Shell("cmp -s " + files), 0) << name;
     }
   }
 }
