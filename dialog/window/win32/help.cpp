@@ -56,8 +56,11 @@ bool WinHelp(const std::string& helpFile, unsigned command, unsigned long data) 
   const HtmlHelpFunction viewer = ViewerFunction();
   if (viewer == nullptr) return false;
   // A topic is an anchor on the help text's page named by the context number
-  // in hexadecimal, as in the text the other hosts' viewer reads. The viewer
-  // shows every topic of the file in the window it opened for the first.
+  // in hexadecimal, as in the text the other hosts' viewer reads. It is asked
+  // for by its place, not by a context mapped in the help project: chmcmd
+  // maps a context to a page only, and writes the page's name behind the
+  // project's own directory. The viewer shows every topic of the file in the
+  // window it opened for the first.
   char anchor[2 * sizeof data + 1];
   std::snprintf(anchor, sizeof anchor, "%lx", data);
   const std::string topic = helpFile + "::/" ZALTOR_HELP_PAGE "#" + anchor;
