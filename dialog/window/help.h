@@ -13,14 +13,15 @@ constexpr unsigned kHelpQuit = 0x0002;
 std::string ProgramHelpFilePath();
 
 // The help file of the program at programPath: beside it, its path with the
-// extension replaced by ".HLP"; where there is none but an installed tree
+// extension replaced by the host's: ".chm" (Compiled HTML Help) on Windows,
+// ".HLP" elsewhere, where, if there is none beside it but an installed tree
 // holds one in the prefix's data directory, that one.
 std::string HelpFilePathFor(const std::string& programPath);
 
 // kHelpContext shows helpFile at the topic numbered data: in the viewer
 // this program opened on that file, brought to the front, while it still
 // runs, else in a new one. kHelpQuit closes the viewer if it still runs.
-// False when the viewer cannot start.
+// False when the viewer cannot start or cannot open the file.
 bool WinHelp(const std::string& helpFile, unsigned command, unsigned long data);
 
 }  // namespace zaltor::win

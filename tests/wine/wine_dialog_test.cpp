@@ -1,7 +1,8 @@
 // The Windows build of the dialog program under Wine, on a virtual X
 // display, driven as a person would with xdotool: the window appears under
 // its title, the window menu's last entry opens the About box, Browse opens
-// Save As, F1 opens the help at the dialog's topic, a typed pattern and Enter
+// Save As, F1 opens the platform's help viewer at the dialog's topic, a
+// missing help file is reported, a typed pattern and Enter
 // search a drive linked onto a tree, the editor is started on the batch and
 // the result file, a drive that is not there gets its message box, Stop ends
 // a long search with the abort text, and Esc ends the program, also in the
@@ -24,26 +25,18 @@
 
 #include "support/cli_run.h"
 #include "support/temp_tree.h"
+#include "wine/wine_support.h"
 
 namespace zaltor::testing {
 namespace {
 
 constexpr char kTitle[] = "ZALTOR File Utility V3.2.1";
+constexpr char kHelpTitle[] = "ZALTOR File Utility Help";
 constexpr char kAbortText[] =
     "Search aborted due to error(s)/interruption! Please make necessary corrections.";
 constexpr int kStatusLine = 1048;
 // The text of a message box's message.
 constexpr int kBoxText = 0xffff;
-
-std::string Output(const std::string& command) {
-  std::string text;
-  if (std::FILE* pipe = popen(command.c_str(), "r")) {
-    char buffer[256];
-    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) text += buffer;
-    pclose(pipe);
-  }
-  return text;
-}
 
 std::string FileText(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -52,13 +45,19 @@ std::string FileText(const std::string& path) {
   return text.str();
 }
 
-bool WaitFor(const std::function<bool()>& done, std::chrono::seconds limit) {
-  const auto end = std::chrono::steady_clock::now() + limit;
-  while (!done()) {
-    if (std::chrono::steady_clock::now() > end) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(250));
-  }
-  return true;
+// The line after the first line that holds marker; empty if there is none.
+std::string LineAfter(const std::string& text, const std::string& marker) {
+  const std::size_t found = text.find(marker);
+  if (found == std::string::npos) return {};
+  const std::size_t start = text.find('\n', found);
+  if (start == std::string::npos) return {};
+  return text.substr(start + 1, text.find('\n', start + 1) - start - 1);
+}
+
+std::size_t Count(const std::string& text, const std::string& part) {
+  std::size_t count = 0;
+  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + part.size())) ++count;
+  return count;
 }
 
 // Starts the shell command in a process group of its own; its process id.
@@ -76,9 +75,9 @@ class WineDialog : public ::testing::Test {
  protected:
   void SetUp() override {
     const char* named = std::getenv("ZALTOR_WINDOWS_DIALOG");
-    exe = named != nullptr ? named : ZALTOR_WINDOWS_DIALOG_PATH;
-    controlText = (std::filesystem::path(exe).parent_path() / "zaltor_control_text.exe").string();
-    if (!std::filesystem::exists(exe) || !std::filesystem::exists(controlText) ||
+    const std::filesystem::path built = named != nullptr ? named : ZALTOR_WINDOWS_DIALOG_PATH;
+    controlText = (built.parent_path() / "zaltor_control_text.exe").string();
+    if (!std::filesystem::exists(built) || !std::filesystem::exists(controlText) ||
         std::system("{ command -v wine && command -v Xvfb && command -v xdotool; } >/dev/null 2>&1") != 0) {
       GTEST_SKIP() << "the Windows zaltor.exe or zaltor_control_text.exe, wine, Xvfb or xdotool is missing";
     }
@@ -89,15 +88,13 @@ class WineDialog : public ::testing::Test {
     server = Start("exec Xvfb " + display + " -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1");
     ASSERT_TRUE(WaitFor([&] { return !Xdotool("getdisplaygeometry").empty(); }, std::chrono::seconds(20)));
     prefix = home.Path("prefix");
-    // winebrowser, which opens what is shown in the desktop's browser, starts
-    // a recorder of the page it is given instead.
-    home.File("browser", "#!/bin/sh\nprintf '%s' \"$1\" >" + ShellQuote(home.Path("browser.txt")) + "\n");
-    std::filesystem::permissions(home.Path("browser"), std::filesystem::perms::owner_exec,
-                                 std::filesystem::perm_options::add);
-    std::system((Environment() + " wineboot -i >/dev/null 2>&1; " + Environment() +
-                 " wine reg add 'HKCU\\Software\\Wine\\WineBrowser' /v Browsers /d " +
-                 ShellQuote(home.Path("browser")) + " /f >/dev/null 2>&1; " + Environment() + " wineserver -w")
-                    .c_str());
+    // The program runs from a folder of its own with its help file beside
+    // it, as installed, so that a test can take the help file away.
+    exe = home.Path("program/zaltor.exe");
+    std::filesystem::create_directories(home.Path("program"));
+    std::filesystem::copy_file(built, exe);
+    std::filesystem::copy_file(built.parent_path() / "zaltor.chm", home.Path("program/zaltor.chm"));
+    std::system((Environment() + " wineboot -i >/dev/null 2>&1; " + Environment() + " wineserver -w").c_str());
     drive.File("found.txt", "needle");
     drive.File("other.dat", "nothing");
     // The editor records each start in a file named for the file it opens.
@@ -141,12 +138,14 @@ class WineDialog : public ::testing::Test {
     return window.substr(0, window.find('\n'));
   }
   // Starts zaltor.exe with the assignments before it; its window, or empty.
-  // Now and then Wine's first start in a new prefix never shows one: a
-  // second start gets its chance.
+  // What Wine reports goes to the file wine.log. Now and then Wine's first
+  // start in a new prefix never shows a window: a second start gets its
+  // chance.
   std::string StartProgram(const std::string& assignments) {
     for (int attempt = 0; attempt < 2; ++attempt) {
       if (attempt > 0) EndProgram();
-      program = Start("exec env " + Environment() + " " + assignments + " wine " + ShellQuote(exe) + " >/dev/null 2>&1");
+      program = Start("exec env " + Environment() + " " + assignments + " wine " + ShellQuote(exe) + " >/dev/null 2>" +
+                      ShellQuote(home.Path("wine.log")));
       const std::string window = WindowTitled(kTitle, std::chrono::seconds(60));
       if (!window.empty()) return window;
       std::printf("no window a minute after start %d\n", attempt + 1);
@@ -211,7 +210,9 @@ class WineDialog : public ::testing::Test {
 
 TEST_F(WineDialog, AboutSaveAsAndHelpOpenASearchStartsTheEditorABadDriveIsReportedAndEscEnds) {
   const auto started = std::chrono::steady_clock::now();
-  const std::string window = StartProgram("EDITOR='T:\\rec.bat' WINEPATH='T:\\'");
+  // Wine traces what its help viewer is asked and what it reads of the file.
+  const std::string window =
+      StartProgram("EDITOR='T:\\rec.bat' WINEPATH='T:\\' WINEDEBUG=-all,trace+htmlhelp,trace+itss");
   ASSERT_FALSE(window.empty()) << "no window titled " << kTitle;
 
   // Alt+Space opens the window menu; its last entry is About.
@@ -231,16 +232,35 @@ TEST_F(WineDialog, AboutSaveAsAndHelpOpenASearchStartsTheEditorABadDriveIsReport
   EXPECT_TRUE(WaitFor([&] { return WindowTitled("Output Text File", std::chrono::seconds(0)).empty(); },
                       std::chrono::seconds(20)));
 
-  // The browser is given a page that sends it on to the dialog's topic,
-  // anchor 20066 of the copy of the help file beside it.
+  // F1 opens the help file beside the program in the platform's viewer at
+  // the dialog's topic, the anchor named by its context on the help text's
+  // page, which the viewer reads from the file. Wine has no engine to draw
+  // the page here: the window, the topic asked for and the page read are
+  // what can be seen.
   ClickPattern(window);
   Xdotool("key F1");
-  ASSERT_TRUE(WaitFor([&] { return home.Exists("browser.txt"); }, std::chrono::seconds(20))) << "F1 opened no help";
-  const std::string shown = home.Read("browser.txt");
-  const std::filesystem::path page = shown.substr(shown.rfind("file://", 0) == 0 ? 7 : 0);
-  EXPECT_NE(FileText(page.string()).find("url=zaltor-help.html#20066\""), std::string::npos) << shown;
-  EXPECT_NE(FileText((page.parent_path() / "zaltor-help.html").string()).find("<a name=\"20066\">"),
-            std::string::npos);
+  const std::string help = WindowTitled(kHelpTitle, std::chrono::seconds(30));
+  ASSERT_FALSE(help.empty()) << "F1 opened no help window";
+  const std::string request = "zaltor.chm::/zaltor.htm#20066\", command=HH_DISPLAY_TOPIC";
+  std::string trace = FileText(home.Path("wine.log"));
+  EXPECT_NE(trace.find(request), std::string::npos) << trace;
+  EXPECT_NE(LineAfter(trace, "Resolving L\"/zaltor.htm\"").find("ITSS_create_stream"), std::string::npos)
+      << "the help file has no such page";
+  // Help asked for again goes to the same window, moved out of the
+  // dialog's way first (there is no window manager to raise the dialog).
+  Xdotool("windowmove " + help + " 0 700");
+  ClickPattern(window);
+  Xdotool("key F1");
+  EXPECT_TRUE(WaitFor([&] { return Count(FileText(home.Path("wine.log")), request) == 2; }, std::chrono::seconds(20)));
+  EXPECT_EQ(Xdotool("search --onlyvisible --name '^" + std::string(kHelpTitle) + "$'"), help + "\n");
+  // Without its help file the viewer cannot show the topic, which the
+  // program reports.
+  std::filesystem::remove(home.Path("program/zaltor.chm"));
+  ClickPattern(window);
+  Xdotool("key F1");
+  EXPECT_TRUE(WaitForControlText("zaltor", kBoxText, "Failed to launch help.", std::chrono::seconds(20)))
+      << ControlTexts("zaltor", kBoxText);
+  Xdotool("key Return");
 
   ClickPattern(window);
   Xdotool("type --delay 50 't:*.txt'");
@@ -275,9 +295,12 @@ TEST_F(WineDialog, AboutSaveAsAndHelpOpenASearchStartsTheEditorABadDriveIsReport
   EXPECT_TRUE(WaitForControlText(kTitle, kStatusLine, kAbortText, std::chrono::seconds(20)))
       << ControlTexts(kTitle, kStatusLine);
 
+  // The program closes the help window as it ends.
   ClickPattern(window);
   Xdotool("key Escape");
   ExpectCleanExit(std::chrono::seconds(30));
+  trace = FileText(home.Path("wine.log"));
+  EXPECT_NE(trace.find("command=HH_CLOSE_ALL"), std::string::npos);
   std::printf("[ figure ] zaltor.exe under Wine: %lld s from start to end\n",
               static_cast<long long>(std::chrono::duration_cast<std::chrono::seconds>(
                                          std::chrono::steady_clock::now() - started)

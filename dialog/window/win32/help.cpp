@@ -1,6 +1,7 @@
-// Help on Windows: WinHelp is gone from current Windows, and the help file
-// is HTML. A copy named .html in the temporary directory is opened by the
-// desktop's browser, at the topic's anchor.
+// Help on Windows: the help file is Compiled HTML Help, shown by the
+// platform's HTML Help viewer. Its library is loaded when help is first asked
+// for, so the program needs no import library for it and still runs where
+// the viewer is missing.
 #include "dialog/window/help.h"
 
 #include <cstdio>
@@ -11,28 +12,26 @@ namespace zaltor::win {
 
 namespace {
 
+// HtmlHelpA and the commands used here, as the viewer's header names them.
+using HtmlHelpFunction = HWND(WINAPI*)(HWND caller, LPCSTR file, UINT command, DWORD_PTR data);
+constexpr UINT kHhDisplayTopic = 0x0000;
+constexpr UINT kHhCloseAll = 0x0012;
+
+// The viewer's library stays loaded once it is: its windows run on its code.
+// Only the dialog's thread asks for help.
+HMODULE viewerLibrary = nullptr;
+
+HtmlHelpFunction ViewerFunction() {
+  if (viewerLibrary == nullptr) return nullptr;
+  // GetProcAddress returns every function under one type.
+  return reinterpret_cast<HtmlHelpFunction>(
+      reinterpret_cast<void*>(GetProcAddress(viewerLibrary, "HtmlHelpA")));
+}
+
 std::string ModulePath() {
   char path[MAX_PATH] = {};
   const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
   return std::string(path, length < sizeof path ? length : 0);
-}
-
-constexpr char kCopyName[] = "zaltor-help.html";
-
-// A URL's fragment does not survive the way from ShellExecute to the
-// browser (the file association passes a path; Wine's winebrowser mangles
-// the URL), so each topic gets a page of its own in the temporary directory
-// that sends the browser on to the anchor in the copy beside it.
-bool WriteTopicPage(const std::string& path, const std::string& anchor) {
-  std::FILE* page = std::fopen(path.c_str(), "wb");
-  if (page == nullptr) return false;
-  const std::string target = std::string(kCopyName) + "#" + anchor;
-  std::fprintf(page,
-               "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\">"
-               "<meta http-equiv=\"refresh\" content=\"0; url=%s\"><title>ZALTOR Help</title></head>\n"
-               "<body><a href=\"%s\">ZALTOR Help</a></body></html>\n",
-               target.c_str(), target.c_str());
-  return std::fclose(page) == 0;
 }
 
 }  // namespace
@@ -43,29 +42,29 @@ std::string HelpFilePathFor(const std::string& programPath) {
   const std::size_t slash = programPath.find_last_of("\\/");
   const std::size_t dot = programPath.rfind('.');
   const bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
-  return (hasExtension ? programPath.substr(0, dot) : programPath) + ".HLP";
+  return (hasExtension ? programPath.substr(0, dot) : programPath) + ".chm";
 }
 
 bool WinHelp(const std::string& helpFile, unsigned command, unsigned long data) {
-  // The browser's window is the user's to close.
-  if (command == kHelpQuit) return true;
+  if (command == kHelpQuit) {
+    // Without the library loaded no help window was ever opened.
+    if (const HtmlHelpFunction viewer = ViewerFunction()) viewer(nullptr, nullptr, kHhCloseAll, 0);
+    return true;
+  }
   if (command != kHelpContext) return false;
-  char directory[MAX_PATH] = {};
-  const DWORD length = GetTempPathA(sizeof directory, directory);
-  if (length == 0 || length >= sizeof directory) return false;
-  // Anchors are named by the context number in hexadecimal, as on every host.
-  char anchor[16];
+  if (viewerLibrary == nullptr) viewerLibrary = LoadLibraryA("hhctrl.ocx");
+  const HtmlHelpFunction viewer = ViewerFunction();
+  if (viewer == nullptr) return false;
+  // A topic is an anchor on the help text's page named by the context number
+  // in hexadecimal, as in the text the other hosts' viewer reads. It is asked
+  // for by its place, not by a context mapped in the help project: chmcmd
+  // maps a context to a page only, and writes the page's name behind the
+  // project's own directory. The viewer shows every topic of the file in the
+  // window it opened for the first.
+  char anchor[2 * sizeof data + 1];
   std::snprintf(anchor, sizeof anchor, "%lx", data);
-  const std::string copy = std::string(directory) + kCopyName;
-  const std::string topic = std::string(directory) + "zaltor-help-" + anchor + ".html";
-  // A missing help file leaves no copy, not an old one: the browser then
-  // says that it is missing.
-  DeleteFileA(copy.c_str());
-  CopyFileA(helpFile.c_str(), copy.c_str(), FALSE);
-  if (!WriteTopicPage(topic, anchor)) return false;
-  const auto result =
-      reinterpret_cast<INT_PTR>(ShellExecuteA(nullptr, "open", topic.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
-  return result > 32;
+  const std::string topic = helpFile + "::/" ZALTOR_HELP_PAGE "#" + anchor;
+  return viewer(nullptr, topic.c_str(), kHhDisplayTopic, 0) != nullptr;
 }
 
 }  // namespace zaltor::win

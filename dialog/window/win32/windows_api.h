@@ -9,7 +9,6 @@
 #include <windows.h>
 #include <commctrl.h>
 #include <commdlg.h>
-#include <shellapi.h>
 
 #undef MessageBox
 #undef GetSaveFileName
