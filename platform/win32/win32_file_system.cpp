@@ -26,7 +26,8 @@ std::time_t TimeOf(const FILETIME& time) {
 }
 
 // Junctions, directory and file links and mount points stand for another
-// name (the tag's name-surrogate bit). Wine reports its links with no tag.
+// name (the tag's name-surrogate bit). Wine reports its links with no tag,
+// and its ANSI calls leave the tag's field as it was: it starts at 0.
 bool IsLink(const WIN32_FIND_DATAA& data) {
   constexpr DWORD kNameSurrogate = 0x20000000;
   return (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 &&
@@ -71,7 +72,7 @@ class Win32FileSystem : public FileSystem {
   // What _findfirst does, with the reparse tag that it leaves out; no short
   // names are asked for.
   FindHandle FindFirst(const char* pattern, FindData* out) override {
-    WIN32_FIND_DATAA data;
+    WIN32_FIND_DATAA data = {};
     HANDLE handle = FindFirstFileExA(pattern, FindExInfoBasic, &data, FindExSearchNameMatch, nullptr,
                                      FIND_FIRST_EX_LARGE_FETCH);
     if (handle == INVALID_HANDLE_VALUE) return kFindFailed;
@@ -79,7 +80,7 @@ class Win32FileSystem : public FileSystem {
     return reinterpret_cast<FindHandle>(handle);
   }
   int FindNext(FindHandle handle, FindData* out) override {
-    WIN32_FIND_DATAA data;
+    WIN32_FIND_DATAA data = {};
     if (!FindNextFileA(reinterpret_cast<HANDLE>(handle), &data)) return kFsFailed;
     CopyEntry(data, out);
     return kFsOk;
