@@ -72,8 +72,7 @@ bool MatchEntry(SearchEngine& engine, const FindData& entry, const char* directo
   if (request.contentBytes == nullptr) return true;
   char path[kMaxPath];
   if (!ContentPath(directory, entry.name, path)) return false;
-  return SearchFileContent(engine.fs, path, request.contentBytes.get(), request.contentLength,
-                           SearchIsRunning);
+  return SearchFileContent(engine.fs, path, request.contentNeedle, SearchIsRunning);
 }
 
 }  // namespace zaltor

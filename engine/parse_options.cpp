@@ -76,12 +76,13 @@ ParseResult SetContent(SearchRequest& request, const char* value) {
   std::strcpy(request.contentBytes.get(), value);
   if (StrNICmp(value, "HEX=", 4) != 0) {
     request.contentLength = static_cast<std::int32_t>(std::strlen(value));
-    return kParseGo;
+  } else {
+    std::int32_t length = 0;
+    if (!DecodeHex(request.contentBytes.get() + 4, &length)) return kParseRejected;
+    std::memmove(request.contentBytes.get(), request.contentBytes.get() + 4, length);
+    request.contentLength = length;
   }
-  std::int32_t length = 0;
-  if (!DecodeHex(request.contentBytes.get() + 4, &length)) return kParseRejected;
-  std::memmove(request.contentBytes.get(), request.contentBytes.get() + 4, length);
-  request.contentLength = length;
+  request.contentNeedle = ContentNeedle(request.contentBytes.get(), request.contentLength);
   return kParseGo;
 }
 

@@ -10,12 +10,13 @@
 #include <string>
 #include <vector>
 
+#include "engine/content/content_matcher.h"
 #include "engine/directory_stack.h"
 #include "platform/file_system.h"
 
 namespace zaltor {
 
-class ContentReader;
+class SearchHelpers;
 
 // A command template: 518 characters and the NUL.
 constexpr int kMaxCommand = 519;
@@ -71,6 +72,8 @@ struct SearchRequest {
   // hold zeros); null when the search has none.
   std::unique_ptr<char[]> contentBytes;
   std::int32_t contentLength = 0;
+  // contentBytes read for searching, once for the whole run.
+  ContentNeedle contentNeedle;
   char namePattern[kMaxPath] = {};
   std::uint64_t sizeFrom = 0;
   std::int32_t sizeFromOp = 0;
@@ -104,11 +107,9 @@ struct SearchEngine {
   // Reused by every SubstituteToken call; a returned text stays valid until
   // the next call.
   std::string substitutionBuffer;
-  // The reader of a content search whose file system reads in parallel,
-  // owned by the walk; null otherwise.
-  ContentReader* contentReader = nullptr;
-  // The entries ScanCurrentDirectory has listed and not yet acted on.
-  std::vector<FindData> scanWindow;
+  // The helpers of a content search whose file system lists ahead and
+  // reads in parallel, owned by the walk; null otherwise.
+  SearchHelpers* searchHelpers = nullptr;
 };
 
 // The engine of the process, over the host's file system.

@@ -4,14 +4,16 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <system_error>
 #include <vector>
 
+#include "engine/content/search_helpers.h"
 #include "engine/front_end.h"
 #include "engine/messages.h"
 #include "engine/output/actions.h"
 #include "engine/output/output_files.h"
 #include "engine/scan_directory.h"
-#include "engine/walk_ahead.h"
+#include "engine/walk_order.h"
 
 namespace zaltor {
 
@@ -23,43 +25,36 @@ namespace {
 // one, and eight gain a tenth more for twice the threads.
 constexpr int kReadHelpers = 4;
 
-std::string ChildPath(const char* path, const char* name) {
-  std::string child = path;
-  if (child.empty() || child.back() != '\\') child += '\\';
-  child += name;
-  return child;
-}
-
 // Phase 1: visit every pending directory, listing its subdirectories before
-// scanning its files. Returns false when the walk ends early. ahead, when
-// given, works ahead of the visits for the content reader.
-bool VisitDirectories(SearchEngine& engine, WalkResult& result, WalkAhead* ahead) {
+// scanning its files. Returns false when the walk ends early. helpers, when
+// given, work ahead of the visits for the content search.
+bool VisitDirectories(SearchEngine& engine, WalkResult& result, SearchHelpers* helpers) {
   SearchRequest& request = engine.request;
   // Only the directory commands need the visited paths again; without them
   // a count will do, and memory stays bounded by the pending directories.
   const bool keepVisited = engine.flags.recurseSubdirs && request.dirCommand[0] != '\0';
   std::int32_t visited = 0;
   while (!engine.pendingDirs.empty()) {
-    if (ahead != nullptr) ahead->ListNext();
     std::string dir = engine.pendingDirs.pop();
+    if (helpers != nullptr) helpers->Visit(dir);
     ++visited;
     if (keepVisited) engine.visitedDirs.push(dir);
     result = EnterDirectory(engine, dir.c_str());
-    if (result == kWalkSkipped) {
-      if (ahead != nullptr) ahead->Taken(dir);
-      continue;
-    }
+    if (result == kWalkSkipped) continue;
     if (result == kWalkStop) return false;
     if (engine.flags.recurseSubdirs) {
       int found = ListCurrentSubdirectories(engine, engine.pendingDirs, dir.c_str());
       // The walk takes these next: the host may have them read by the time
       // it gets there. The first to be taken is hinted last, as the newest
-      // hint is read first. A content search lists ahead itself, and with
-      // its files cached the cores are busy reading them: another thread
-      // listing directories pays only while they come from the device.
-      if (found > 0 && (ahead == nullptr || engine.fs.ReadsWaitForDevice())) {
+      // hint is read first. A content search's helpers list ahead
+      // themselves, and with the files cached another thread listing
+      // directories beside theirs pays only while reads wait for the device.
+      if (found > 0) {
         const std::vector<std::string> next = engine.pendingDirs.top(static_cast<std::size_t>(found));
-        for (auto child = next.rbegin(); child != next.rend(); ++child) engine.fs.ReadDirectoryAhead(child->c_str());
+        if (helpers != nullptr) helpers->Known(next);
+        if (helpers == nullptr || engine.fs.ReadsWaitForDevice()) {
+          for (auto child = next.rbegin(); child != next.rend(); ++child) engine.fs.ReadDirectoryAhead(child->c_str());
+        }
       }
       if (engine.flags.verbose) {
         std::fprintf(request.resultFile, "\n%ld sub-directories found in \"%s\".\n",
@@ -73,7 +68,6 @@ bool VisitDirectories(SearchEngine& engine, WalkResult& result, WalkAhead* ahead
       return false;
     }
     ScanCurrentDirectory(engine);
-    if (ahead != nullptr) ahead->Taken(dir);
     if (!SearchIsRunning()) {
       engine.flags.aborted = 1;
       return false;
@@ -166,16 +160,22 @@ WalkResult WalkDirectories(SearchEngine& engine) {
   // A content search reads ahead of the walk where the file system allows,
   // but not when a question comes before each match: a file is then read
   // only once the questions before it have been answered, as it always was.
-  std::unique_ptr<WalkAhead> ahead;
+  std::unique_ptr<SearchHelpers> helpers;
   bool questionEachMatch = engine.flags.stepExecution && engine.request.batchFile == nullptr;
   if (engine.request.contentBytes != nullptr && engine.fs.ReadsInParallel() && !questionEachMatch) {
-    ahead = std::make_unique<WalkAhead>(engine, kReadHelpers);
+    try {
+      helpers = std::make_unique<SearchHelpers>(engine, kReadHelpers);
+    } catch (const std::system_error&) {
+      // No thread to be had: the walk reads alone.
+    }
   }
-  if (VisitDirectories(engine, result, ahead.get()) && engine.flags.recurseSubdirs &&
+  engine.searchHelpers = helpers.get();
+  if (VisitDirectories(engine, result, helpers.get()) && engine.flags.recurseSubdirs &&
       engine.request.dirCommand[0] != '\0' && engine.visitedDirs.count() > 0) {
     ApplyDirectoryCommands(engine, result);
   }
-  ahead.reset();
+  engine.searchHelpers = nullptr;
+  helpers.reset();
   engine.fs.DropDirectoriesAhead();
   ShowStatus("Please wait while cleaning up.  This can take a couple minutes...");
   ReleaseDirectoryStacks(engine);

@@ -10,4 +10,6 @@ void FileSystem::ReadDirectoryAhead(const char*) {}
 
 void FileSystem::DropDirectoriesAhead() {}
 
+std::shared_ptr<const ListedDirectory> FileSystem::ListAhead(const char*, const char*) { return nullptr; }
+
 }  // namespace zaltor

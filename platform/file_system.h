@@ -9,7 +9,9 @@
 #include <cstdint>
 #include <cstdio>
 #include <ctime>
+#include <memory>
 #include <string>
+#include <vector>
 
 namespace zaltor {
 
@@ -103,6 +105,33 @@ constexpr unsigned kDriveRemote = 4;
 constexpr unsigned kDriveCdrom = 5;
 constexpr unsigned kDriveRamDisk = 6;
 
+// A directory listed for work ahead of the walk: the entries an
+// enumeration with a pattern gives, in its order, from one read of the
+// directory that stays open, so that its entries are looked at and its
+// files opened without their paths being looked up again. Any thread may
+// use it, one at a time.
+class ListedDirectory {
+ public:
+  virtual ~ListedDirectory() = default;
+
+  // How many entries the pattern selects.
+  virtual std::size_t Count() const = 0;
+  // Entry index's name, valid while this listing lives.
+  virtual const char* Name(std::size_t index) const = 0;
+  // Entry index as FindFirst and FindNext give it; its details may be
+  // asked for while this listing lives.
+  virtual void Entry(std::size_t index, FindData* out) const = 0;
+  // OpenRead of entry index's file.
+  virtual int OpenRead(std::size_t index) const = 0;
+  // The names of the subdirectories, whatever the pattern, but for those
+  // whose names begin with '.', in the enumeration's order.
+  virtual std::vector<std::string> Subdirectories() const = 0;
+  // Whether nothing had changed in the directory for a while when it was
+  // read: then a file made in it since the last change is written whole,
+  // not being written as it is read.
+  virtual bool Settled() const = 0;
+};
+
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
@@ -147,6 +176,12 @@ class FileSystem {
   virtual void ReadDirectoryAhead(const char* drivePath);
   // The walk is over: whatever was read ahead for it is dropped.
   virtual void DropDirectoriesAhead();
+  // Lists the directory at drivePath with pattern ahead of the walk, on any
+  // thread, while the walk's thread makes the other calls; where nothing
+  // has changed in it by then, the walk's own enumeration may serve itself
+  // from this read. Null when it cannot be listed, and always where the
+  // host does not list ahead (by default).
+  virtual std::shared_ptr<const ListedDirectory> ListAhead(const char* drivePath, const char* pattern);
 
   // _open(path, _O_RDONLY | _O_BINARY): a descriptor, or kFsFailed. Only
   // regular files open; nothing here ever blocks.

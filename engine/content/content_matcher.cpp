@@ -52,33 +52,33 @@ unsigned char CaseBit(unsigned char folded) { return IsLetter(folded) ? 0x20 : 0
 
 }  // namespace
 
-ContentMatcher::ContentMatcher(const char* needle, std::int32_t length) {
+ContentNeedle::ContentNeedle(const char* needle, std::int32_t length) {
   if (length <= 0) return;
-  needle_.resize(static_cast<std::size_t>(length));
-  for (std::size_t i = 0; i < needle_.size(); ++i) {
-    needle_[i] = kFold[static_cast<unsigned char>(needle[i])];
+  bytes_.resize(static_cast<std::size_t>(length));
+  for (std::size_t i = 0; i < bytes_.size(); ++i) {
+    bytes_[i] = kFold[static_cast<unsigned char>(needle[i])];
   }
 
-  fallback_.assign(needle_.size(), 0);
-  for (std::size_t i = 1, k = 0; i < needle_.size(); ++i) {
-    while (k > 0 && needle_[i] != needle_[k]) k = fallback_[k - 1];
-    if (needle_[i] == needle_[k]) ++k;
+  fallback_.assign(bytes_.size(), 0);
+  for (std::size_t i = 1, k = 0; i < bytes_.size(); ++i) {
+    while (k > 0 && bytes_[i] != bytes_[k]) k = fallback_[k - 1];
+    if (bytes_[i] == bytes_[k]) ++k;
     fallback_[i] = k;
   }
 
   // The rarest byte anchors the jumps; the next rarest is checked at each
   // anchor before any stepping. Ties go to the earlier offset.
-  for (std::size_t i = 1; i < needle_.size(); ++i) {
-    if (Rarity(needle_[i]) > Rarity(needle_[anchor_])) anchor_ = i;
+  for (std::size_t i = 1; i < bytes_.size(); ++i) {
+    if (Rarity(bytes_[i]) > Rarity(bytes_[anchor_])) anchor_ = i;
   }
-  check_ = anchor_ == 0 && needle_.size() > 1 ? 1 : 0;
-  for (std::size_t i = 0; i < needle_.size(); ++i) {
-    if (i != anchor_ && Rarity(needle_[i]) > Rarity(needle_[check_])) check_ = i;
+  check_ = anchor_ == 0 && bytes_.size() > 1 ? 1 : 0;
+  for (std::size_t i = 0; i < bytes_.size(); ++i) {
+    if (i != anchor_ && Rarity(bytes_[i]) > Rarity(bytes_[check_])) check_ = i;
   }
-  anchorCase_ = CaseBit(needle_[anchor_]);
-  anchorByte_ = static_cast<unsigned char>(needle_[anchor_] | anchorCase_);
-  checkCase_ = CaseBit(needle_[check_]);
-  checkByte_ = static_cast<unsigned char>(needle_[check_] | checkCase_);
+  anchorCase_ = CaseBit(bytes_[anchor_]);
+  anchorByte_ = static_cast<unsigned char>(bytes_[anchor_] | anchorCase_);
+  checkCase_ = CaseBit(bytes_[check_]);
+  checkByte_ = static_cast<unsigned char>(bytes_[check_] | checkCase_);
 }
 
 bool ContentMatcher::BlocksMayHoldStart(const unsigned char* at) const {
@@ -86,9 +86,9 @@ bool ContentMatcher::BlocksMayHoldStart(const unsigned char* at) const {
   for (std::size_t block = 0; block < kBlocksAtOnce; ++block) {
     Lanes anchors;
     Lanes checks;
-    std::memcpy(&anchors, at + block * kLanes + anchor_, kLanes);
-    std::memcpy(&checks, at + block * kLanes + check_, kLanes);
-    hits |= ((anchors | anchorCase_) == anchorByte_) & ((checks | checkCase_) == checkByte_);
+    std::memcpy(&anchors, at + block * kLanes + needle_.anchor_, kLanes);
+    std::memcpy(&checks, at + block * kLanes + needle_.check_, kLanes);
+    hits |= ((anchors | needle_.anchorCase_) == needle_.anchorByte_) & ((checks | needle_.checkCase_) == needle_.checkByte_);
   }
   std::uint64_t halves[2];
   std::memcpy(halves, &hits, sizeof halves);
@@ -97,15 +97,15 @@ bool ContentMatcher::BlocksMayHoldStart(const unsigned char* at) const {
 
 std::size_t ContentMatcher::NextStart(const unsigned char* data, std::size_t size, std::size_t from) const {
   // Starts before testable have both picked bytes inside the chunk.
-  const std::size_t reach = std::max(anchor_, check_);
+  const std::size_t reach = std::max(needle_.anchor_, needle_.check_);
   const std::size_t testable = size > reach ? size - reach : 0;
   std::size_t start = from;
-  if (anchorCase_ == 0 && start < testable) {
+  if (needle_.anchorCase_ == 0 && start < testable) {
     // An anchor that is no letter has one form, which the C library's
     // memchr finds faster than any loop here.
-    while (const void* hit = std::memchr(data + start + anchor_, anchorByte_, testable - start)) {
-      start = static_cast<std::size_t>(static_cast<const unsigned char*>(hit) - data) - anchor_;
-      if ((data[start + check_] | checkCase_) == checkByte_) return start;
+    while (const void* hit = std::memchr(data + start + needle_.anchor_, needle_.anchorByte_, testable - start)) {
+      start = static_cast<std::size_t>(static_cast<const unsigned char*>(hit) - data) - needle_.anchor_;
+      if ((data[start + needle_.check_] | needle_.checkCase_) == needle_.checkByte_) return start;
       if (++start == testable) break;
     }
     return testable;
@@ -113,8 +113,8 @@ std::size_t ContentMatcher::NextStart(const unsigned char* data, std::size_t siz
   const std::size_t stride = kBlocksAtOnce * kLanes;
   while (start + stride <= testable && !BlocksMayHoldStart(data + start)) start += stride;
   for (; start < testable; ++start) {
-    if ((data[start + anchor_] | anchorCase_) == anchorByte_ &&
-        (data[start + check_] | checkCase_) == checkByte_) {
+    if ((data[start + needle_.anchor_] | needle_.anchorCase_) == needle_.anchorByte_ &&
+        (data[start + needle_.check_] | needle_.checkCase_) == needle_.checkByte_) {
       return start;
     }
   }
@@ -124,13 +124,13 @@ std::size_t ContentMatcher::NextStart(const unsigned char* data, std::size_t siz
 
 std::size_t ContentMatcher::Step(std::size_t matched, unsigned char byte) const {
   unsigned char folded = kFold[byte];
-  while (matched > 0 && needle_[matched] != folded) matched = fallback_[matched - 1];
-  return needle_[matched] == folded ? matched + 1 : matched;
+  while (matched > 0 && needle_.bytes_[matched] != folded) matched = needle_.fallback_[matched - 1];
+  return needle_.bytes_[matched] == folded ? matched + 1 : matched;
 }
 
 bool ContentMatcher::Feed(const char* chunk, std::size_t size) {
   if (found_ || size == 0) return found_;
-  if (needle_.empty()) return found_ = true;
+  if (needle_.bytes_.empty()) return found_ = true;
 
   const auto* data = reinterpret_cast<const unsigned char*>(chunk);
   std::size_t i = 0;
@@ -142,7 +142,7 @@ bool ContentMatcher::Feed(const char* chunk, std::size_t size) {
       if (i == size) break;
     }
     matched_ = Step(matched_, data[i++]);
-    if (matched_ == needle_.size()) return found_ = true;
+    if (matched_ == needle_.bytes_.size()) return found_ = true;
   }
   return false;
 }

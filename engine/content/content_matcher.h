@@ -17,11 +17,37 @@
 
 namespace zaltor {
 
-class ContentMatcher {
+// The needle, read once for a whole search: upper-cased, with its
+// fallbacks and the two bytes a start is looked for by. Shared read-only by
+// every thread that searches.
+class ContentNeedle {
  public:
+  ContentNeedle() = default;
   // needle need not be terminated and may hold zeros; a length of 0 (or
   // less) is found as soon as any byte arrives.
-  ContentMatcher(const char* needle, std::int32_t length);
+  ContentNeedle(const char* needle, std::int32_t length);
+
+ private:
+  friend class ContentMatcher;
+
+  std::vector<unsigned char> bytes_;  // upper-cased
+  // fallback_[i]: length of the longest proper prefix of bytes_ that is
+  // also a suffix of its first i + 1 bytes.
+  std::vector<std::size_t> fallback_;
+  std::size_t anchor_ = 0;  // offset of the rarest needle byte
+  std::size_t check_ = 0;   // offset of the next rarest, tested at each anchor
+  // A text byte t agrees with bytes_[anchor_] when (t | anchorCase_) is
+  // anchorByte_; the same for check_.
+  unsigned char anchorCase_ = 0;
+  unsigned char anchorByte_ = 0;
+  unsigned char checkCase_ = 0;
+  unsigned char checkByte_ = 0;
+};
+
+// The search of one stream for a needle, which must outlive it.
+class ContentMatcher {
+ public:
+  explicit ContentMatcher(const ContentNeedle& needle) : needle_(needle) {}
 
   // Scans the next chunk of the stream. Returns true once an occurrence has
   // been seen, in this chunk or an earlier one; later chunks are then
@@ -38,18 +64,7 @@ class ContentMatcher {
   // picked bytes of all of them lie within the chunk.
   bool BlocksMayHoldStart(const unsigned char* at) const;
 
-  std::vector<unsigned char> needle_;  // upper-cased
-  // fallback_[i]: length of the longest proper prefix of needle_ that is
-  // also a suffix of its first i + 1 bytes.
-  std::vector<std::size_t> fallback_;
-  std::size_t anchor_ = 0;  // offset of the rarest needle byte
-  std::size_t check_ = 0;   // offset of the next rarest, tested at each anchor
-  // A text byte t agrees with needle_[anchor_] when (t | anchorCase_) is
-  // anchorByte_; the same for check_.
-  unsigned char anchorCase_ = 0;
-  unsigned char anchorByte_ = 0;
-  unsigned char checkCase_ = 0;
-  unsigned char checkByte_ = 0;
+  const ContentNeedle& needle_;
   std::size_t matched_ = 0;  // needle bytes matched at the end of the stream so far
   bool found_ = false;
 };

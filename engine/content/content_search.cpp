@@ -1,14 +1,14 @@
 #include "engine/content/content_search.h"
 
-#include "engine/content/content_matcher.h"
-
 namespace zaltor {
 
-bool SearchFileContent(FileSystem& fs, const char* path, const char* bytes, std::int32_t length,
-                       int (*keepReading)()) {
+bool SearchFileContent(FileSystem& fs, const char* path, const ContentNeedle& needle, int (*keepReading)()) {
   int fd = fs.OpenRead(path);
-  if (fd < 0) return false;
-  ContentMatcher matcher(bytes, length);
+  return fd >= 0 && SearchOpenFile(fs, fd, needle, keepReading);
+}
+
+bool SearchOpenFile(FileSystem& fs, int fd, const ContentNeedle& needle, int (*keepReading)()) {
+  ContentMatcher matcher(needle);
   char buffer[kContentReadSize];
   for (bool first = true;; first = false) {
     // Nothing is found yet here, so a stop leaves the file unmatched.

@@ -6,32 +6,9 @@
 #include <system_error>
 
 #include "platform/file_system.h"
-#include "platform/posix/entry_type.h"
+#include "platform/posix/listing.h"
 
 namespace zaltor {
-
-namespace {
-
-// The subdirectories of read in the order the walk stacks them, the one it
-// takes first last.
-std::vector<std::string> SubdirectoriesOf(const std::string& hostDirectory, const DirectoryRead& read) {
-  std::vector<std::string> children;
-  const std::string prefix = hostDirectory.back() == '/' ? hostDirectory : hostDirectory + '/';
-  for (const RawEntry& entry : read.entries) {
-    std::string_view name = read.NameOf(entry);
-    if (name[0] == '.' || (entry.type != DT_DIR && entry.type != DT_UNKNOWN)) continue;
-    unsigned attributes = 0;
-    if (entry.type == DT_UNKNOWN &&
-        (!EntryTypeAttributes(read.directory.get(), name.data(), entry.type, &attributes) ||
-         (attributes & kAttrDirectory) == 0)) {
-      continue;
-    }
-    children.push_back(prefix + std::string(name));
-  }
-  return children;
-}
-
-}  // namespace
 
 DirectoryReadAhead::~DirectoryReadAhead() { StopThreads(); }
 
@@ -76,28 +53,29 @@ void DirectoryReadAhead::QueueLocked(std::string hostDirectory) {
   queued.push_back(std::move(hostDirectory));
 }
 
-std::shared_ptr<const DirectoryRead> DirectoryReadAhead::Take(const std::string& hostDirectory, bool visit) {
+std::shared_ptr<const DirectoryRead> DirectoryReadAhead::Take(const std::string& hostDirectory, Taker taker) {
   std::unique_lock<std::mutex> lock(mutex);
   auto slot = slots.find(hostDirectory);
   if (slot == slots.end()) return nullptr;
+  const bool forGood = taker != Taker::kLook;
   if (slot->second.state == kReading) {
-    if (!visit) return nullptr;
-    walkWaits = true;
+    if (!forGood) return nullptr;
+    ++waiting;
     done.wait(lock, [&] {
       slot = slots.find(hostDirectory);
       return slot == slots.end() || slot->second.state != kReading;
     });
-    walkWaits = false;
+    --waiting;
     if (slot == slots.end()) return nullptr;
   }
   if (slot->second.state == kQueued) {
-    // The walk reads it itself now.
-    if (visit) slots.erase(slot);
+    // The taker reads it itself now.
+    if (forGood) slots.erase(slot);
     return nullptr;
   }
   std::shared_ptr<const DirectoryRead> read = slot->second.read;
-  if (visit) {
-    visited = std::max(visited, slot->second.order);
+  if (forGood) {
+    if (taker == Taker::kVisit) visited = std::max(visited, slot->second.order);
     slots.erase(slot);
     --held;
     if (full && held <= kHeld / 2) {
@@ -154,7 +132,10 @@ void DirectoryReadAhead::Serve(std::size_t index) {
     bool waited = false;
     std::shared_ptr<DirectoryRead> read = ReadWholeDirectory(directory, false, true, buffer, &waited);
     std::vector<std::string> children;
-    if (read != nullptr) children = SubdirectoriesOf(directory, *read);
+    if (read != nullptr) {
+      const std::string prefix = directory.back() == '/' ? directory : directory + '/';
+      for (const std::string& name : SubdirectoriesOf(*read)) children.push_back(prefix + name);
+    }
     if (read != nullptr) noteRead(waited);
     lock.lock();
     slot = slots.find(directory);
@@ -172,7 +153,7 @@ void DirectoryReadAhead::Serve(std::size_t index) {
         for (std::string& child : children) QueueLocked(std::move(child));
       }
     }
-    if (walkWaits) done.notify_all();
+    if (waiting > 0) done.notify_all();
   }
 }
 

@@ -38,10 +38,14 @@ class DirectoryReadAhead {
   // had, nothing is read ahead. The newest is read first; past the bound
   // the oldest is dropped.
   void Queue(std::string hostDirectory, std::size_t threads);
-  // The read of hostDirectory made ahead, once under way, or null. visit:
-  // the walk has got there, and the read is handed over for good; else it
-  // stays for the visit (the content search lists ahead of the walk).
-  std::shared_ptr<const DirectoryRead> Take(const std::string& hostDirectory, bool visit);
+  // Who takes a read, and so what Take does with one under way or queued.
+  enum class Taker {
+    kLook,    // left for the visit; none while under way
+    kHelper,  // waits for one under way and has it for good; one queued is dropped
+    kVisit,   // the same, and the walk has got this far
+  };
+  // The read of hostDirectory made ahead, or null.
+  std::shared_ptr<const DirectoryRead> Take(const std::string& hostDirectory, Taker taker);
   // Drops whatever is queued and read and ends the threads: the walk is
   // over.
   void Clear();
@@ -72,13 +76,13 @@ class DirectoryReadAhead {
   const std::function<void(bool)> noteRead;
   std::mutex mutex;
   std::condition_variable wake;  // for the threads: work, or room again
-  std::condition_variable done;  // for the walk, waiting for a read under way
+  std::condition_variable done;  // for takers, waiting for a read under way
   // All guarded by mutex.
   std::unordered_map<std::string, Slot> slots;
   std::deque<std::string> queued;  // may name slots since dropped or taken: skipped
   std::size_t held = 0;            // slots read
   bool full = false;               // the window filled, and has not yet half emptied
-  bool walkWaits = false;
+  int waiting = 0;  // takers waiting for a read under way
   std::size_t running = 1;  // threads that may read
   std::uint64_t nextOrder = 0;
   std::uint64_t visited = 0;  // the latest order the walk has taken

@@ -31,20 +31,6 @@ bool IsDirectory(const std::string& hostPath) {
   return !hostPath.empty() && stat(hostPath.c_str(), &data) == 0 && S_ISDIR(data.st_mode);
 }
 
-unsigned AttributesOf(mode_t mode, const char* name) {
-  unsigned attrib = 0;
-  if (S_ISDIR(mode)) {
-    attrib |= kAttrDirectory;
-  } else if (S_ISREG(mode)) {
-    attrib |= kAttrArchive;
-  } else {
-    attrib |= kAttrSystem;
-  }
-  if ((mode & S_IWUSR) == 0) attrib |= kAttrReadOnly;
-  if (name[0] == '.') attrib |= kAttrHidden;
-  return attrib;
-}
-
 // Mount points in /proc/self/mountinfo escape blanks and the like as \ooo.
 std::string Unescape(const std::string& text) {
   std::string result;
@@ -94,27 +80,6 @@ std::string MountTypeOf(const std::string& hostPath) {
 }
 
 }  // namespace
-
-void PosixFileSystem::Fill(const Listing& listing, const ListedEntry& entry, FindData* out) {
-  std::memcpy(out->name, listing.read->names.data() + entry.nameOffset, entry.nameLength + 1);
-  out->SetListed(entry.isDirectory, &listing);
-}
-
-EntryDetails PosixFileSystem::Listing::DetailsOf(const char* name) const {
-  EntryDetails details;
-  struct stat info;
-  if (fstatat(read->directory.get(), name, &info, AT_SYMLINK_NOFOLLOW) == 0) {
-    details.attrib = AttributesOf(info.st_mode, name);
-    details.timeWrite = info.st_mtime;
-    details.size = S_ISREG(info.st_mode) ? static_cast<std::uint64_t>(info.st_size) : 0;
-  } else {
-    // Only the type is known of an entry that cannot be looked at (in a
-    // directory we may read but not search) or is gone since it was read:
-    // zero time and size.
-    details.attrib = AttributesOfType(read->TypeOf(name), name);
-  }
-  return details;
-}
 
 PosixFileSystem::PosixFileSystem(const std::string& driveTable, const std::string& hostWorkingDir)
     : table(DriveTable::Parse(driveTable)) {
@@ -216,28 +181,15 @@ FindHandle PosixFileSystem::FindFirst(const char* pattern, FindData* out) {
     return kFindFailed;
   }
   if (!ReadDirectory(drivePath)) return kFindFailed;
-  Listing listing;
-  listing.read = lastRead.read;
-  const DirectoryRead& read = *listing.read;
-  int dirFd = read.directory.get();
-  const WildcardPattern wildcard(name);
-  for (const RawEntry& entry : read.entries) {
-    const char* entryName = read.NameOf(entry).data();
-    if (!wildcard.Matches(entryName)) continue;
-    unsigned typeAttributes = 0;
-    if (!EntryTypeAttributes(dirFd, entryName, entry.type, &typeAttributes)) continue;
-    listing.entries.push_back({entry.offset, entry.length, (typeAttributes & kAttrDirectory) != 0});
-  }
-
+  Listing listing = ListEntries(lastRead.read, name);
   if (listing.entries.empty()) {
     errno = ENOENT;
     return kFindFailed;
   }
-  listing.next = 1;
   FindHandle handle = nextHandle++;
   // The entries point at their listing where it stays until FindClose.
-  const Listing& kept = listings.emplace(handle, std::move(listing)).first->second;
-  Fill(kept, kept.entries[0], out);
+  const Listing& kept = enumerations.emplace(handle, Enumeration{std::move(listing)}).first->second.listing;
+  kept.Fill(kept.entries[0], out);
   return handle;
 }
 
@@ -276,7 +228,7 @@ bool PosixFileSystem::ReadDirectory(const std::string& drivePath) {
   // read made ahead for good; any other is listing ahead of it.
   const int drive = ExplicitDrive(drivePath);
   const bool visit = drive == currentDrive && currentDirs[drive - 1] == drivePath;
-  std::shared_ptr<const DirectoryRead> read = host.empty() ? nullptr : readAhead.Take(host, visit);
+  std::shared_ptr<const DirectoryRead> read = host.empty() ? nullptr : readAhead.Take(host, visit ? DirectoryReadAhead::Taker::kVisit : DirectoryReadAhead::Taker::kLook);
   if (read == nullptr && visit) {
     // The content search may have listed it ahead itself.
     std::lock_guard<std::mutex> lock(stateMutex);
@@ -292,16 +244,20 @@ bool PosixFileSystem::ReadDirectory(const std::string& drivePath) {
     NoteRead(waited);
   }
   std::lock_guard<std::mutex> lock(stateMutex);
-  if (!visit && recentReads.insert_or_assign(drivePath, read).second) {
+  if (!visit) KeepRecentRead(drivePath, read);
+  lastRead.drivePath = drivePath;
+  lastRead.read = std::move(read);
+  return true;
+}
+
+void PosixFileSystem::KeepRecentRead(const std::string& drivePath, std::shared_ptr<const DirectoryRead> read) {
+  if (recentReads.insert_or_assign(drivePath, std::move(read)).second) {
     recentOrder.push_back(drivePath);
     if (recentOrder.size() > kRecentReads) {
       recentReads.erase(recentOrder.front());
       recentOrder.pop_front();
     }
   }
-  lastRead.drivePath = drivePath;
-  lastRead.read = std::move(read);
-  return true;
 }
 
 void PosixFileSystem::ForgetLastRead() {
@@ -311,18 +267,20 @@ void PosixFileSystem::ForgetLastRead() {
 }
 
 int PosixFileSystem::FindNext(FindHandle handle, FindData* out) {
-  auto found = listings.find(handle);
-  if (found == listings.end()) return kFsFailed;
-  Listing& listing = found->second;
-  if (listing.next >= listing.entries.size()) {
+  auto found = enumerations.find(handle);
+  if (found == enumerations.end()) return kFsFailed;
+  Enumeration& enumeration = found->second;
+  if (enumeration.next >= enumeration.listing.entries.size()) {
     errno = ENOENT;
     return kFsFailed;
   }
-  Fill(listing, listing.entries[listing.next++], out);
+  enumeration.listing.Fill(enumeration.listing.entries[enumeration.next++], out);
   return kFsOk;
 }
 
-int PosixFileSystem::FindClose(FindHandle handle) { return listings.erase(handle) == 1 ? kFsOk : kFsFailed; }
+int PosixFileSystem::FindClose(FindHandle handle) {
+  return enumerations.erase(handle) == 1 ? kFsOk : kFsFailed;
+}
 
 std::shared_ptr<const DirectoryRead> PosixFileSystem::ListedDirectoryOf(std::string_view path,
                                                                       std::string* name) const {
@@ -375,19 +333,23 @@ int PosixFileSystem::OpenRead(const char* path) {
     base = lastDirectory->directory.get();
     listedType = lastDirectory->TypeOf(target);
   }
+  return OpenListedFile(base, target.c_str(), listedType);
+}
+
+int PosixFileSystem::OpenListedFile(int base, const char* name, unsigned char listedType) const {
   // Opening a FIFO or a device acts on it (a waiting writer is released,
   // some devices rewind or reset): only what the listing shows to be a
   // regular file, or where it does not know, a look of our own, is opened.
   if (listedType != DT_UNKNOWN && listedType != DT_REG) return kFsFailed;
   struct stat before;
   if (listedType == DT_UNKNOWN &&
-      (fstatat(base, target.c_str(), &before, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(before.st_mode))) {
+      (fstatat(base, name, &before, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(before.st_mode))) {
     return kFsFailed;
   }
   // Something may be swapped in after the listing or the look: O_NONBLOCK
   // keeps a FIFO from waiting for a writer before the type check below
   // turns it away.
-  int fd = openat(base, target.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY);
+  int fd = openat(base, name, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY);
   if (fd < 0) return kFsFailed;
   struct stat data;
   if (fstat(fd, &data) != 0 || !S_ISREG(data.st_mode)) {

@@ -16,6 +16,7 @@
 #include "platform/file_system.h"
 #include "platform/posix/directory_read.h"
 #include "platform/posix/directory_read_ahead.h"
+#include "platform/posix/listing.h"
 
 namespace zaltor {
 
@@ -67,6 +68,9 @@ class PosixFileSystem : public FileSystem {
   void ReadDirectoryAhead(const char* drivePath) override;
   void DropDirectoriesAhead() override;
   int OpenRead(const char* path) override;
+  // Lists on the calling thread, or takes the read a directory thread made;
+  // the walk's visit takes the read in turn while it is still good.
+  std::shared_ptr<const ListedDirectory> ListAhead(const char* drivePath, const char* pattern) override;
   long Read(int fd, void* buffer, unsigned count) override;
   int Close(int fd) override;
 
@@ -89,19 +93,12 @@ class PosixFileSystem : public FileSystem {
     std::shared_ptr<const DirectoryRead> read;
   };
 
-  // The entries of one enumeration, the ones the pattern selects; they take
-  // their details from it.
-  struct ListedEntry {
-    std::size_t nameOffset;
-    std::size_t nameLength;
-    bool isDirectory;
+  // An enumeration under way: its listing, and the entry FindNext gives next.
+  struct Enumeration {
+    Listing listing;
+    std::size_t next = 1;
   };
-  struct Listing : EntryDetailsSource {
-    std::shared_ptr<const DirectoryRead> read;
-    std::vector<ListedEntry> entries;
-    std::size_t next = 0;
-    EntryDetails DetailsOf(const char* name) const override;
-  };
+  class ListedAhead;
 
   // What OpenRead learnt of the file open on a descriptor: its size then,
   // the bytes read since, and whether a read has met its end, so that the
@@ -119,6 +116,12 @@ class PosixFileSystem : public FileSystem {
   // The entry of fd, or null.
   OpenFile* Tracked(int fd) const { return fd >= 0 && fd < kTrackedFiles ? &openFiles[fd] : nullptr; }
 
+  // Opens name in the directory open as base (AT_FDCWD: name is a host
+  // path), a regular file only, listedType being its d_type as listed.
+  int OpenListedFile(int base, const char* name, unsigned char listedType) const;
+  // Keeps read among the directories listed lately ahead of the walk.
+  // Called with stateMutex held.
+  void KeepRecentRead(const std::string& drivePath, std::shared_ptr<const DirectoryRead> read);
   // Makes lastRead the directory at drivePath, reading it unless it is
   // already; false when it cannot be opened.
   bool ReadDirectory(const std::string& drivePath);
@@ -129,7 +132,6 @@ class PosixFileSystem : public FileSystem {
   // one of recentReads) and path is its drive path as listed, a separator
   // and a plain name; null when it is not. Called with stateMutex held.
   std::shared_ptr<const DirectoryRead> ListedDirectoryOf(std::string_view path, std::string* name) const;
-  static void Fill(const Listing& listing, const ListedEntry& entry, FindData* out);
   // The normalised drive path of path (at most 259 characters), or false.
   bool Resolve(const char* path, std::string* drivePath) const;
   // Resolve, then the host path on a mapped drive; empty when either fails.
@@ -142,7 +144,7 @@ class PosixFileSystem : public FileSystem {
   mutable std::mutex stateMutex;
   int currentDrive = 3;
   DriveDirectories currentDirs;
-  std::unordered_map<FindHandle, Listing> listings;
+  std::unordered_map<FindHandle, Enumeration> enumerations;
   FindHandle nextHandle = 1;
   LastRead lastRead;
   // The directories listed lately ahead of the walk, by drive path, so that
@@ -168,6 +170,10 @@ class PosixFileSystem : public FileSystem {
   // Counts a read as waited for or not in waitScore.
   void NoteRead(bool waited);
   std::vector<char> readBuffer;
+  // The kernel's records' room for reads made by ListAhead's callers: a
+  // buffer for each of them at a time.
+  std::mutex aheadBuffersMutex;
+  std::vector<std::unique_ptr<std::vector<char>>> aheadBuffers;
   // Last, so that its threads end before anything else goes.
   DirectoryReadAhead readAhead{[this](bool waited) { NoteRead(waited); }};
 };

@@ -16,7 +16,8 @@ using testing::InMemoryFileSystem;
 // Feeds text in chunks of the given sizes (the last size repeats).
 bool FoundInChunks(const std::string& needle, const std::string& text,
                    const std::vector<std::size_t>& sizes) {
-  ContentMatcher matcher(needle.data(), static_cast<std::int32_t>(needle.size()));
+  const ContentNeedle read(needle.data(), static_cast<std::int32_t>(needle.size()));
+  ContentMatcher matcher(read);
   std::size_t offset = 0;
   for (std::size_t i = 0; offset < text.size(); ++i) {
     std::size_t size = std::min(sizes[std::min(i, sizes.size() - 1)], text.size() - offset);
@@ -84,15 +85,17 @@ TEST(ContentMatcher, FindsOccurrencesSpanningChunks) {
 }
 
 TEST(ContentMatcher, EmptyNeedleIsFoundOnceAByteArrives) {
-  ContentMatcher matcher("", 0);
+  const ContentNeedle empty("", 0);
+  ContentMatcher matcher(empty);
   EXPECT_FALSE(matcher.Feed("", 0));
   EXPECT_TRUE(matcher.Feed("x", 1));
-  ContentMatcher nullNeedle(nullptr, 0);
-  EXPECT_TRUE(nullNeedle.Feed("x", 1));
+  const ContentNeedle none(nullptr, 0);
+  EXPECT_TRUE(ContentMatcher(none).Feed("x", 1));
 }
 
 TEST(ContentMatcher, StaysFoundAfterTheFirstOccurrence) {
-  ContentMatcher matcher("ab", 2);
+  const ContentNeedle ab("ab", 2);
+  ContentMatcher matcher(ab);
   EXPECT_TRUE(matcher.Feed("xab", 3));
   EXPECT_TRUE(matcher.Feed("zzz", 3));
   EXPECT_TRUE(matcher.found());
@@ -149,8 +152,8 @@ TEST(ContentMatcher, RepetitiveInputTakesLinearTime) {
   EXPECT_FALSE(FoundInChunks(std::string(500, 'b') + "a" + std::string(499, 'b'), hay, {8192}));
 }
 
-int Search(InMemoryFileSystem& fs, const std::string& needle) {
-  return SearchFileContent(fs, "C:\\f", needle.data(), static_cast<std::int32_t>(needle.size()));
+int Search(InMemoryFileSystem& fs, const std::string& needle, const char* path = "C:\\f") {
+  return SearchFileContent(fs, path, ContentNeedle(needle.data(), static_cast<std::int32_t>(needle.size())));
 }
 
 TEST(SearchFileContent, FindsAnOccurrenceAcrossEachReadBoundary) {
@@ -220,9 +223,9 @@ TEST(SearchFileContent, EmptyContentNeedsAtLeastOneByte) {
   InMemoryFileSystem fs;
   fs.files["C:\\empty"] = "";
   fs.files["C:\\one"] = "x";
-  EXPECT_EQ(SearchFileContent(fs, "C:\\empty", "", 0), 0);
-  EXPECT_EQ(SearchFileContent(fs, "C:\\empty", "a", 1), 0);
-  EXPECT_EQ(SearchFileContent(fs, "C:\\one", "", 0), 1);
+  EXPECT_EQ(Search(fs, "", "C:\\empty"), 0);
+  EXPECT_EQ(Search(fs, "a", "C:\\empty"), 0);
+  EXPECT_EQ(Search(fs, "", "C:\\one"), 1);
   EXPECT_EQ(fs.closes, 3);
 }
 
@@ -231,10 +234,10 @@ TEST(SearchFileContent, HexBytesFoldOnlyAsciiLetters) {
   fs.files["C:\\upper"] = "CAF\xc9";
   fs.files["C:\\lower"] = "caf\xe9";
   fs.files["C:\\crlf"] = "line\r\nnext";
-  EXPECT_EQ(SearchFileContent(fs, "C:\\upper", "\xe9", 1), 0);
-  EXPECT_EQ(SearchFileContent(fs, "C:\\lower", "\xe9", 1), 1);
-  EXPECT_EQ(SearchFileContent(fs, "C:\\upper", "\x61", 1), 1);
-  EXPECT_EQ(SearchFileContent(fs, "C:\\crlf", "\r\n", 2), 1);
+  EXPECT_EQ(Search(fs, "\xe9", "C:\\upper"), 0);
+  EXPECT_EQ(Search(fs, "\xe9", "C:\\lower"), 1);
+  EXPECT_EQ(Search(fs, "\x61", "C:\\upper"), 1);
+  EXPECT_EQ(Search(fs, "\r\n", "C:\\crlf"), 1);
 }
 
 }  // namespace

@@ -35,6 +35,7 @@ class MatchEntryTest : public ::testing::Test {
     engine.request.contentBytes = std::make_unique<char[]>(bytes.size());
     std::memcpy(engine.request.contentBytes.get(), bytes.data(), bytes.size());
     engine.request.contentLength = static_cast<std::int32_t>(bytes.size());
+    engine.request.contentNeedle = ContentNeedle(bytes.data(), engine.request.contentLength);
   }
 
   InMemoryFileSystem fs;

@@ -27,7 +27,7 @@ void LetAge() { std::this_thread::sleep_for(std::chrono::milliseconds(60)); }
 // What the threads have read of directory, once they have.
 std::shared_ptr<const DirectoryRead> ReadOf(DirectoryReadAhead& ahead, const std::string& directory) {
   for (int i = 0; i < 2000; ++i) {
-    if (auto read = ahead.Take(directory, false)) return read;
+    if (auto read = ahead.Take(directory, DirectoryReadAhead::Taker::kLook)) return read;
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
   }
   return nullptr;
@@ -84,10 +84,10 @@ TEST(DirectoryReadAhead, HandsOverOnlyWhatIsUnchangedAndGoesOnIntoTheSubdirector
   EXPECT_FALSE(StillAsRead(tree.Path("a/b/c"), deeper->identity));
 
   // Taken by the visit, a read is handed over once.
-  EXPECT_NE(ahead.Take(tree.Path("a/z"), true), nullptr);
-  EXPECT_EQ(ahead.Take(tree.Path("a/z"), true), nullptr);
+  EXPECT_NE(ahead.Take(tree.Path("a/z"), DirectoryReadAhead::Taker::kVisit), nullptr);
+  EXPECT_EQ(ahead.Take(tree.Path("a/z"), DirectoryReadAhead::Taker::kVisit), nullptr);
   ahead.Clear();
-  EXPECT_EQ(ahead.Take(tree.Path("a"), true), nullptr);
+  EXPECT_EQ(ahead.Take(tree.Path("a"), DirectoryReadAhead::Taker::kVisit), nullptr);
 }
 
 TEST(DirectoryReadAhead, AnythingQueuedEndsWithTheReaderAndNothingIsLeftRunning) {

@@ -3,7 +3,10 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/file_system.h"
 
@@ -55,6 +58,13 @@ class ProxyFileSystem : public FileSystem {
     if (readsInParallel) inner.ReadDirectoryAhead(drivePath);
   }
   void DropDirectoriesAhead() override { inner.DropDirectoriesAhead(); }
+  // The inner file system's listings, whose files open through this one's
+  // OpenRead by their paths, so that a derived proxy sees every open.
+  std::shared_ptr<const ListedDirectory> ListAhead(const char* drivePath, const char* pattern) override {
+    if (!readsInParallel) return nullptr;
+    std::shared_ptr<const ListedDirectory> listing = inner.ListAhead(drivePath, pattern);
+    return listing != nullptr ? std::make_shared<Listing>(*this, drivePath, std::move(listing)) : nullptr;
+  }
   int OpenRead(const char* path) override { return inner.OpenRead(path); }
   long Read(int fd, void* buffer, unsigned count) override { return inner.Read(fd, buffer, count); }
   int Close(int fd) override { return inner.Close(fd); }
@@ -72,6 +82,26 @@ class ProxyFileSystem : public FileSystem {
   std::string DrivePath(const char* hostPath) override { return inner.DrivePath(hostPath); }
 
  private:
+  class Listing : public ListedDirectory {
+   public:
+    Listing(FileSystem& proxy, std::string directory, std::shared_ptr<const ListedDirectory> inner)
+        : proxy(proxy), directory(std::move(directory)), inner(std::move(inner)) {}
+    std::size_t Count() const override { return inner->Count(); }
+    const char* Name(std::size_t index) const override { return inner->Name(index); }
+    void Entry(std::size_t index, FindData* out) const override { inner->Entry(index, out); }
+    int OpenRead(std::size_t index) const override {
+      const std::string path = directory + (directory.back() == '\\' ? "" : "\\") + inner->Name(index);
+      return proxy.OpenRead(path.c_str());
+    }
+    std::vector<std::string> Subdirectories() const override { return inner->Subdirectories(); }
+    bool Settled() const override { return inner->Settled(); }
+
+   private:
+    FileSystem& proxy;
+    const std::string directory;
+    const std::shared_ptr<const ListedDirectory> inner;
+  };
+
   FileSystem& inner;
 };
 

@@ -1,14 +1,13 @@
-// The content search reading ahead on helper threads: the reader on its own,
-// and whole searches that must come out as they do reading one file after
-// the other.
-#include "engine/content/content_reader.h"
+// The content search's helpers working ahead of the walk: the order they
+// take directories in, and whole searches that must come out as they do
+// reading one file after the other.
+#include "engine/content/search_helpers.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <atomic>
 #include <chrono>
-#include <future>
 #include <thread>
 #include <functional>
 #include <utility>
@@ -44,78 +43,29 @@ void MakeFiles(const TempTree& tree, const std::string& dir, int count) {
   }
 }
 
-TEST(ContentReader, AnswersAsTheSearchOfEachFileDoesWhateverTheOrderOfAsking) {
-  TempTree tree;
-  MakeFiles(tree, "d", 60);
-  tree.Dir("d/sub.txt");
-  PosixFileSystem fs("C=" + tree.root(), tree.root());
-  std::vector<std::string> paths;
-  for (int i = 0; i < 60; ++i) paths.push_back("C:\\d\\f" + std::to_string(1000 + i).substr(1) + ".txt");
-  paths.push_back("C:\\d\\missing.txt");
-  paths.push_back("C:\\d\\sub.txt");
-  const auto length = static_cast<std::int32_t>(kNeedle.size());
-  std::vector<bool> expected;
-  for (const std::string& path : paths) {
-    expected.push_back(SearchFileContent(fs, path.c_str(), kNeedle.data(), length) == 1);
+// The order the helpers take directories in is the walk's own: sorted by
+// it, the directories of a verbose search's statistics stay as they are.
+TEST(WalkOrder, IsTheOrderOfTheWalksVisits) {
+  SearchHarness h;
+  for (const char* dir : {"top/a/b", "top/a/b/c", "top/ab", "top/a b", "top/B", "top/b", "top/b.x", "top/b/z",
+                          "top/b/Z", "top/z9", "top/z10", "top/~"}) {
+    h.tree.Dir(dir);
   }
-  EXPECT_EQ(std::count(expected.begin(), expected.end(), true), 17);
-  ContentReader reader(fs, kNeedle.data(), length, nullptr, 4);
-  for (int round = 0; round < 4; ++round) {
-    SCOPED_TRACE(round);
-    // Queued for later or ahead of everything; asked in order, from the end
-    // back, or only the first few with the rest left.
-    reader.Queue(paths, "C:\\d", round == 3);
-    std::size_t asked = round == 2 ? 5 : paths.size();
-    for (std::size_t k = 0; k < asked; ++k) {
-      std::size_t i = round == 1 ? paths.size() - 1 - k : k;
-      EXPECT_EQ(reader.Found(paths[i]), expected[i]) << paths[i];
-    }
-    reader.Leave("C:\\d");
-    EXPECT_EQ(reader.Held(), 0u);
+  const SearchOutcome o = h.Run({"/fp", "C:\\top\\*.none", "/r", "/v"});
+  std::vector<std::string> visits;
+  const std::string mark = " files found in \"";
+  for (std::size_t at = o.resultText.find(mark); at != std::string::npos; at = o.resultText.find(mark, at + 1)) {
+    const std::size_t start = at + mark.size();
+    visits.push_back(o.resultText.substr(start, o.resultText.find('"', start) - start));
   }
-  // A file never queued is read at once; left with reads under way, the
-  // reader still ends cleanly.
-  EXPECT_EQ(reader.Found(paths[3]), expected[3]);
-  reader.Queue(paths, "C:\\d", false);
-  EXPECT_EQ(reader.Found(paths[3]), expected[3]);
-}
-
-// Holds a helper's read of one file until the walk opens the last.
-struct HoldOneRead : ProxyFileSystem {
-  using ProxyFileSystem::ProxyFileSystem;
-  std::string held, last;
-  std::promise<void> helperHolds;
-  std::atomic<bool> release{false};
-  const std::thread::id walk = std::this_thread::get_id();
-  int OpenRead(const char* path) override {
-    if (std::this_thread::get_id() == walk && path == last) release = true;
-    if (std::this_thread::get_id() != walk && path == held) {
-      helperHolds.set_value();
-      while (!release) std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
-    return ProxyFileSystem::OpenRead(path);
-  }
-};
-
-// The walk asks about hundreds of files and they are dropped while a helper
-// still reads one after them: its answer still reaches the walk.
-TEST(ContentReader, AnswersAFileReadWhileTheFilesBeforeItAreDropped) {
-  TempTree tree;
-  MakeFiles(tree, "d", 400);
-  PosixFileSystem host("C=" + tree.root(), tree.root());
-  std::vector<std::string> paths;
-  for (int i = 0; i < 400; ++i) paths.push_back("C:\\d\\f" + std::to_string(1000 + i).substr(1) + ".txt");
-  HoldOneRead fs(host);
-  fs.held = paths[300];
-  fs.last = paths[399];
-  fs.readsInParallel = true;
-  const auto length = static_cast<std::int32_t>(kNeedle.size());
-  ContentReader reader(fs, kNeedle.data(), length, nullptr, 1);
-  reader.Queue(paths, "C:\\d", false);
-  fs.helperHolds.get_future().wait();
-  for (std::size_t i = 0; i < paths.size(); ++i) {
-    EXPECT_EQ(reader.Found(paths[i]), i % 3 == 0 && i % 7 != 0) << paths[i];
-  }
+  ASSERT_EQ(visits.size(), 14u);
+  std::vector<std::string> sorted = visits;
+  std::sort(sorted.begin(), sorted.end(), WalkOrder());
+  EXPECT_EQ(sorted, visits);
+  EXPECT_TRUE(VisitedBefore("C:\\", "C:\\top"));
+  EXPECT_FALSE(VisitedBefore("C:\\top", "C:\\top"));
+  // "ab" is no ancestor of "a\b": the sibling listed later goes first.
+  EXPECT_TRUE(VisitedBefore("C:\\top\\ab", "C:\\top\\a\\b"));
 }
 
 // Runs the same search reading one file at a time and two, and expects the
@@ -147,18 +97,47 @@ std::pair<SearchOutcome, std::size_t> ExpectSameBothWays(const std::function<voi
   return {outcomes[0], boxes[0].size()};
 }
 
-TEST(ContentReaderSearch, FindsTheSameFilesInTheSameOrder) {
-  // 600 files in one directory take three windows of the listing.
-  auto [all, questions] = ExpectSameBothWays(
-      [](SearchHarness& h) {
-        MakeFiles(h.tree, "top", 600);
-        MakeFiles(h.tree, "top/a", 20);
-        MakeFiles(h.tree, "top/a/b", 5);
-        h.tree.Dir("top/empty");
-      },
-      {"/fp", "C:\\top\\*.*", "/r", "/sp", kNeedle}, false);
-  EXPECT_EQ(all.files, 171u + 6u + 1u);
+// Counts the files opened for content, from whichever thread, and those
+// opened by another thread than the walk's.
+class CountingFileSystem : public ProxyFileSystem {
+ public:
+  using ProxyFileSystem::ProxyFileSystem;
+  int OpenRead(const char* path) override {
+    ++opened;
+    if (std::this_thread::get_id() != walk) ++openedByHelpers;
+    return ProxyFileSystem::OpenRead(path);
+  }
+  const std::thread::id walk = std::this_thread::get_id();
+  std::atomic<int> opened{0};
+  std::atomic<int> openedByHelpers{0};
+};
+
+TEST(SearchHelpersSearch, FindsTheSameFilesInTheSameOrder) {
+  // 600 files in one directory take many chunks; a deep and a wide part
+  // take more directories than the window ahead holds.
+  const auto makeTree = [](SearchHarness& h) {
+    MakeFiles(h.tree, "top", 600);
+    MakeFiles(h.tree, "top/a", 20);
+    MakeFiles(h.tree, "top/a/b", 5);
+    h.tree.Dir("top/empty");
+    for (int i = 0; i < 150; ++i) MakeFiles(h.tree, "top/w/" + std::to_string(i) + "/x/y", 4);
+  };
+  auto [all, questions] = ExpectSameBothWays(makeTree, {"/fp", "C:\\top\\*.*", "/r", "/sp", kNeedle}, false);
+  EXPECT_EQ(all.files, 171u + 6u + 1u + 150u);
   EXPECT_EQ(questions, 0u);
+  // The helpers read ahead, warm or cold.
+  for (bool wait : {false, true}) {
+    SearchHarness h;
+    auto counting = std::make_unique<CountingFileSystem>(*h.host);
+    counting->fixedNow = kFixedNow;
+    counting->readsInParallel = true;
+    counting->readsWait = wait;
+    CountingFileSystem& fs = *counting;
+    h.fs = std::move(counting);
+    makeTree(h);
+    EXPECT_EQ(h.Run({"/fp", "C:\\top\\*.*", "/r", "/sp", kNeedle}).files, all.files);
+    EXPECT_GT(fs.openedByHelpers.load(), fs.opened.load() / 10) << wait;
+  }
   SearchHarness h;
   h.fs->readsInParallel = true;
   h.fs->readsWait = true;
@@ -169,18 +148,7 @@ TEST(ContentReaderSearch, FindsTheSameFilesInTheSameOrder) {
   EXPECT_EQ(o.files, static_cast<std::uint32_t>(expected));
 }
 
-// Counts the files opened for content, from whichever thread.
-class CountingFileSystem : public ProxyFileSystem {
- public:
-  using ProxyFileSystem::ProxyFileSystem;
-  int OpenRead(const char* path) override {
-    ++opened;
-    return ProxyFileSystem::OpenRead(path);
-  }
-  std::atomic<int> opened{0};
-};
-
-TEST(ContentReaderSearch, StopsAtTheSameFilesAndReadsNothingAheadOfAQuestion) {
+TEST(SearchHelpersSearch, StopsAtTheSameFilesAndReadsNothingAheadOfAQuestion) {
   // The files opened by the moment of each question, and the outcome.
   auto run = [](bool parallel, std::vector<int>* openedAtQuestions) {
     SearchHarness h;
