@@ -128,6 +128,9 @@ std::shared_ptr<DirectoryRead> ReadWholeDirectory(const std::string& hostPath, b
       *waited = took > 40 + std::max<ssize_t>(got, 0) / 512;
     }
     if (got <= 0) break;  // the end, or an error: as readdir, what came so far is the listing
+    // A record takes at least 24 bytes and holds its name: room for all at once.
+    names.reserve(names.size() + static_cast<std::size_t>(got));
+    raw.reserve(raw.size() + static_cast<std::size_t>(got) / 24);
     for (ssize_t pos = 0; pos < got;) {
       const char* record = buffer.data() + pos;
       unsigned short recordLength;

@@ -27,6 +27,7 @@ void DirectoryReadAhead::StopThreads() {
 
 void DirectoryReadAhead::Queue(std::string hostDirectory, std::size_t wanted) {
   wanted = std::clamp<std::size_t>(wanted, 1, kThreads);
+  bool wakeAll = false;
   {
     std::lock_guard<std::mutex> lock(mutex);
     try {
@@ -36,11 +37,19 @@ void DirectoryReadAhead::Queue(std::string hostDirectory, std::size_t wanted) {
     } catch (const std::system_error&) {
       if (threads.empty()) return;
     }
+    const std::size_t before = running;
     running = std::min(wanted, threads.size());
     if (slots.count(hostDirectory) != 0) return;
     QueueLocked(std::move(hostDirectory));
+    // One directory more wants one thread; a busy one finds it when done.
+    if (idle == 0) return;
+    wakeAll = running > before;
   }
-  wake.notify_all();
+  if (wakeAll) {
+    wake.notify_all();
+  } else {
+    wake.notify_one();
+  }
 }
 
 void DirectoryReadAhead::QueueLocked(std::string hostDirectory) {
@@ -120,7 +129,9 @@ void DirectoryReadAhead::Serve(std::size_t index) {
   for (;;) {
     // Waiting for the device, a directory read and not kept still has its
     // blocks cached for the walk; else, past the window, reads wait.
+    ++idle;
     wake.wait(lock, [&] { return stopping || (index < running && !queued.empty() && (MakeRoom() || running > 1)); });
+    --idle;
     if (stopping) return;
     std::string directory = std::move(queued.back());
     queued.pop_back();

@@ -82,7 +82,8 @@ class DirectoryReadAhead {
   std::deque<std::string> queued;  // may name slots since dropped or taken: skipped
   std::size_t held = 0;            // slots read
   bool full = false;               // the window filled, and has not yet half emptied
-  int waiting = 0;  // takers waiting for a read under way
+  int waiting = 0;         // takers waiting for a read under way
+  std::size_t idle = 0;    // threads waiting for work
   std::size_t running = 1;  // threads that may read
   std::uint64_t nextOrder = 0;
   std::uint64_t visited = 0;  // the latest order the walk has taken

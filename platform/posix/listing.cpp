@@ -57,6 +57,7 @@ Listing ListEntries(std::shared_ptr<const DirectoryRead> read, const char* patte
   const DirectoryRead& directory = *listing.read;
   const int dirFd = directory.directory.get();
   const WildcardPattern wildcard(pattern);
+  listing.entries.reserve(directory.entries.size());
   for (const RawEntry& entry : directory.entries) {
     const char* name = directory.NameOf(entry).data();
     if (!wildcard.Matches(name)) continue;

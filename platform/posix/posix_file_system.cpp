@@ -203,6 +203,15 @@ void PosixFileSystem::NoteRead(bool waited) {
 }
 
 void PosixFileSystem::ReadDirectoryAhead(const char* drivePath) {
+  // A subdirectory of the directory a thread read ahead is queued already.
+  if (lastRead.readAhead && drivePath != nullptr) {
+    const std::string& parent = lastRead.drivePath;
+    const bool root = !parent.empty() && parent.back() == '\\';
+    if (std::strncmp(drivePath, parent.c_str(), parent.size()) == 0 &&
+        (root || drivePath[parent.size()] == '\\')) {
+      return;
+    }
+  }
   std::string host;
   {
     std::lock_guard<std::mutex> lock(stateMutex);
@@ -228,14 +237,20 @@ bool PosixFileSystem::ReadDirectory(const std::string& drivePath) {
   // read made ahead for good; any other is listing ahead of it.
   const int drive = ExplicitDrive(drivePath);
   const bool visit = drive == currentDrive && currentDirs[drive - 1] == drivePath;
-  std::shared_ptr<const DirectoryRead> read = host.empty() ? nullptr : readAhead.Take(host, visit ? DirectoryReadAhead::Taker::kVisit : DirectoryReadAhead::Taker::kLook);
+  std::shared_ptr<const DirectoryRead> read =
+      host.empty() ? nullptr
+                   : readAhead.Take(host, visit ? DirectoryReadAhead::Taker::kVisit : DirectoryReadAhead::Taker::kLook);
+  bool readByThread = read != nullptr;
   if (read == nullptr && visit) {
     // The content search may have listed it ahead itself.
     std::lock_guard<std::mutex> lock(stateMutex);
     auto recent = recentReads.find(drivePath);
     if (recent != recentReads.end()) read = recent->second;
   }
-  if (read != nullptr && !StillAsRead(host, read->identity)) read = nullptr;
+  if (read != nullptr && !StillAsRead(host, read->identity)) {
+    read = nullptr;
+    readByThread = false;
+  }
   if (read == nullptr) {
     bool waited = false;
     // A listing ahead of the walk notes what the visit needs to trust it.
@@ -247,6 +262,7 @@ bool PosixFileSystem::ReadDirectory(const std::string& drivePath) {
   if (!visit) KeepRecentRead(drivePath, read);
   lastRead.drivePath = drivePath;
   lastRead.read = std::move(read);
+  lastRead.readAhead = readByThread;
   return true;
 }
 

@@ -91,6 +91,8 @@ class PosixFileSystem : public FileSystem {
   struct LastRead {
     std::string drivePath;
     std::shared_ptr<const DirectoryRead> read;
+    // Read by a directory thread, which has its subdirectories queued since.
+    bool readAhead = false;
   };
 
   // An enumeration under way: its listing, and the entry FindNext gives next.
