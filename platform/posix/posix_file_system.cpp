@@ -203,8 +203,10 @@ void PosixFileSystem::NoteRead(bool waited) {
 }
 
 void PosixFileSystem::ReadDirectoryAhead(const char* drivePath) {
-  // A subdirectory of the directory a thread read ahead is queued already.
-  if (lastRead.readAhead && drivePath != nullptr) {
+  // A subdirectory of the directory a thread read ahead is queued already;
+  // while reads wait, the hint still sets more threads reading.
+  const bool waits = ReadsWaitForDevice();
+  if (lastRead.readAhead && !waits && drivePath != nullptr) {
     const std::string& parent = lastRead.drivePath;
     const bool root = !parent.empty() && parent.back() == '\\';
     if (std::strncmp(drivePath, parent.c_str(), parent.size()) == 0 &&
@@ -219,7 +221,7 @@ void PosixFileSystem::ReadDirectoryAhead(const char* drivePath) {
   }
   // Cached, one thread beside the walk keeps ahead of it; waiting for the
   // device, reads in flight pay.
-  if (!host.empty()) readAhead.Queue(std::move(host), ReadsWaitForDevice() ? DirectoryReadAhead::kThreads : 1);
+  if (!host.empty()) readAhead.Queue(std::move(host), waits ? DirectoryReadAhead::kThreads : 1);
 }
 
 void PosixFileSystem::DropDirectoriesAhead() {
