@@ -10,6 +10,7 @@
 #include "cli/interrupt.h"
 #include "cli/usage.h"
 #include "engine/run_search.h"
+#include "zaltor/version.h"
 
 int main(int argc, char** argv) {
   using zaltor::ConsoleFrontEnd;
@@ -23,11 +24,14 @@ int main(int argc, char** argv) {
     }
     if (std::strcmp(flag, "--status") == 0) {
       statusLines = true;
+    } else if (std::strcmp(flag, "--version") == 0) {
+      std::fputs("zaltor-cli " ZALTOR_VERSION "\n", stdout);
+      return 0;
     } else if (std::strcmp(flag, "--help") == 0) {
-      std::fputs(zaltor::kUsage, stdout);
+      std::fputs(zaltor::UsageText().c_str(), stdout);
       return 0;
     } else {
-      std::fprintf(stderr, "zaltor-cli: unknown flag '%s'\n%s", flag, zaltor::kUsage);
+      std::fprintf(stderr, "zaltor-cli: unknown flag '%s'\n%s", flag, zaltor::UsageText().c_str());
       return 2;
     }
   }
