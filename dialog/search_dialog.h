@@ -47,7 +47,7 @@ class SearchDialog : public win::DialogWindow, public FrontEnd {
   void FocusControl(int controlId) override;
 
   void ResetFields();
-  static void SetDropDownHeight(win::ComboBox* combo, int items);
+  static void SetDropDownHeight(win::ComboBox& combo, int items);
 
   // Starts the editor on the file named in the control; always 0.
   int OpenInEditor(const char* defaultEditor, int controlId);

@@ -48,7 +48,7 @@ TEST_F(SearchRunTest, EveryFieldInItsPlaceAndOrder) {
                             "/fa", "M:HS"};
   EXPECT_EQ(OnlyRun(), expected);
   // The remembered words are trimmed; the option keeps the blanks.
-  EXPECT_EQ(d.Combo(res::kWords)->GetLBText(0), "two words");
+  EXPECT_EQ(d.Combo(res::kWords).GetLBText(0), "two words");
 }
 
 TEST_F(SearchRunTest, EmptyFieldsLeaveTheirOptionsOutAndAnEmptyResultsFieldGetsTheDefault) {
@@ -62,7 +62,7 @@ TEST_F(SearchRunTest, EmptyFieldsLeaveTheirOptionsOutAndAnEmptyResultsFieldGetsT
 
 TEST_F(SearchRunTest, PatternAndDriveListAreReconciled) {
   SearchDialog& d = Open();
-  win::ComboBox* drivesList = d.Combo(res::kDrives);
+  win::ComboBox* drivesList = &d.Combo(res::kDrives);
   // A pattern with a drive selects that drive's item and goes unchanged.
   Go("c:\\data\\*.ini");
   EXPECT_EQ(ValueOf(Runs().back(), "/fp"), "c:\\data\\*.ini");
@@ -101,7 +101,7 @@ TEST_F(SearchRunTest, RefusedFieldsStartNoSearch) {
   EXPECT_NE(shown[3].text.find("Size"), std::string::npos) << shown[3].text;
   EXPECT_EQ(Text(res::kStatus), "Search aborted due to error(s)/interruption! Please make necessary corrections.");
   // The refused pattern had already entered the history.
-  EXPECT_GE(d.Combo(res::kPattern)->FindStringExact(-1, "d:*.txt"), 10);
+  EXPECT_GE(d.Combo(res::kPattern).FindStringExact(-1, "d:*.txt"), 10);
   // Idle again: Go reads "Go" and the output controls are enabled.
   EXPECT_EQ(Text(res::kGo), "Go");
   EXPECT_TRUE(d.IsDlgItemEnabled(res::kBrowseResults));
@@ -109,7 +109,7 @@ TEST_F(SearchRunTest, RefusedFieldsStartNoSearch) {
 
 TEST_F(SearchRunTest, PatternHistoryKeepsPresetsAndTenRemembered) {
   SearchDialog& d = Open();
-  win::ComboBox* patterns = d.Combo(res::kPattern);
+  win::ComboBox* patterns = &d.Combo(res::kPattern);
   // A typed preset, in any case and with blanks, stands for its wildcard.
   Go("  audio(*.WAV) ");
   EXPECT_EQ(ValueOf(Runs().back(), "/fp"), "C:\\*.WAV");
@@ -144,7 +144,7 @@ TEST_F(SearchRunTest, PatternHistoryKeepsPresetsAndTenRemembered) {
 
 TEST_F(SearchRunTest, WordsHistoryHoldsTwentyNewestFirst) {
   SearchDialog& d = Open();
-  win::ComboBox* words = d.Combo(res::kWords);
+  win::ComboBox* words = &d.Combo(res::kWords);
   for (int i = 1; i <= 21; ++i) {
     d.SetDlgItemText(res::kWords, ("w" + std::to_string(i)).c_str());
     Go("a");
