@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "cli/console_front_end.h"
-#include "cli/interrupt.h"
 #include "cli/usage.h"
 #include "engine/run_search.h"
+#include "platform/console_interrupt.h"
 #include "zaltor/version.h"
 
 int main(int argc, char** argv) {
@@ -50,7 +50,8 @@ int main(int argc, char** argv) {
   for (std::string& option : copies) vector.push_back(option.data());
   vector.push_back(nullptr);
 
-  zaltor::WatchForInterrupt();
+  // The first Ctrl-C stops the search at its next check, as the dialog's Stop does.
+  zaltor::WatchForInterrupt([] { zaltor::SetRunning(0); });
   zaltor::SetRunning(1);
   int result = zaltor::RunSearch(static_cast<int>(copies.size()), vector.data(), nullptr, nullptr);
   zaltor::SetRunning(0);

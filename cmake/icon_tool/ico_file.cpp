@@ -1,24 +1,20 @@
-// write-icon-file ID FILE.ico: writes the program's icon ID as an icon file
-// for windres, from the same images the Qt host draws: 4 bits a pixel with
-// the classic 16-colour palette and a transparency mask. Built and run on the
-// build machine when the Windows build is configured.
+#include "cmake/icon_tool/ico_file.h"
+
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <vector>
 
-#include "resources/resources.h"
+namespace zaltor::icon_tool {
 
 namespace {
 
-using zaltor::res::IconImage;
+using res::IconImage;
 
-void Put16(std::vector<std::uint8_t>& out, unsigned value) {
-  out.push_back(value & 0xff);
-  out.push_back((value >> 8) & 0xff);
+void Put16(std::string& out, unsigned value) {
+  out.push_back(static_cast<char>(value & 0xff));
+  out.push_back(static_cast<char>((value >> 8) & 0xff));
 }
 
-void Put32(std::vector<std::uint8_t>& out, unsigned value) {
+void Put32(std::string& out, unsigned value) {
   Put16(out, value & 0xffff);
   Put16(out, value >> 16);
 }
@@ -31,18 +27,18 @@ int PaletteIndex(const IconImage& image, int x, int y) {
 }
 
 // BITMAPINFOHEADER, palette, colour rows and mask rows, bottom row first.
-std::vector<std::uint8_t> ImageBytes(const IconImage& image) {
+std::string ImageBytes(const IconImage& image) {
   const int size = image.size;
   unsigned palette[16] = {};
   for (int y = 0; y < size; ++y) {
     for (int x = 0; x < size; ++x) {
       const int index = PaletteIndex(image, x, y);
-      if (index >= 0) palette[index] = zaltor::res::IconPixel(image, x, y) & 0xffffff;
+      if (index >= 0) palette[index] = res::IconPixel(image, x, y) & 0xffffff;
     }
   }
   const int colourRow = ((size * 4 + 31) / 32) * 4;
   const int maskRow = ((size + 31) / 32) * 4;
-  std::vector<std::uint8_t> out;
+  std::string out;
   Put32(out, 40);
   Put32(out, size);
   Put32(out, size * 2);  // colour and mask
@@ -55,10 +51,10 @@ std::vector<std::uint8_t> ImageBytes(const IconImage& image) {
   Put32(out, 16);
   Put32(out, 0);
   for (unsigned colour : palette) {
-    out.push_back(colour & 0xff);
-    out.push_back((colour >> 8) & 0xff);
-    out.push_back((colour >> 16) & 0xff);
-    out.push_back(0);
+    out.push_back(static_cast<char>(colour & 0xff));
+    out.push_back(static_cast<char>((colour >> 8) & 0xff));
+    out.push_back(static_cast<char>((colour >> 16) & 0xff));
+    out.push_back('\0');
   }
   for (int y = size - 1; y >= 0; --y) {
     std::vector<std::uint8_t> row(colourRow, 0);
@@ -66,54 +62,41 @@ std::vector<std::uint8_t> ImageBytes(const IconImage& image) {
       const int index = PaletteIndex(image, x, y);
       row[x / 2] |= static_cast<std::uint8_t>((index < 0 ? 0 : index) << (x % 2 == 0 ? 4 : 0));
     }
-    out.insert(out.end(), row.begin(), row.end());
+    out.append(row.begin(), row.end());
   }
   for (int y = size - 1; y >= 0; --y) {
     std::vector<std::uint8_t> row(maskRow, 0);
     for (int x = 0; x < size; ++x) {
       if (PaletteIndex(image, x, y) < 0) row[x / 8] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
     }
-    out.insert(out.end(), row.begin(), row.end());
+    out.append(row.begin(), row.end());
   }
   return out;
 }
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: write-icon-file ID FILE.ico\n");
-    return 2;
-  }
-  int count = 0;
-  const IconImage* images = zaltor::res::FindIconImages(std::atoi(argv[1]), &count);
-  if (count == 0) {
-    std::fprintf(stderr, "write-icon-file: no icon %s\n", argv[1]);
-    return 1;
-  }
-  std::vector<std::vector<std::uint8_t>> bytes;
+std::string IcoFile(const IconImage* images, int count) {
+  std::vector<std::string> bytes;
   for (int i = 0; i < count; ++i) bytes.push_back(ImageBytes(images[i]));
-  std::vector<std::uint8_t> file;
+  std::string file;
   Put16(file, 0);
   Put16(file, 1);
   Put16(file, count);
   unsigned offset = 6 + 16 * count;
   for (int i = 0; i < count; ++i) {
-    file.push_back(static_cast<std::uint8_t>(images[i].size));
-    file.push_back(static_cast<std::uint8_t>(images[i].size));
+    file.push_back(static_cast<char>(images[i].size));
+    file.push_back(static_cast<char>(images[i].size));
     file.push_back(16);
-    file.push_back(0);
+    file.push_back('\0');
     Put16(file, 1);
     Put16(file, 4);
     Put32(file, bytes[i].size());
     Put32(file, offset);
     offset += bytes[i].size();
   }
-  for (const auto& image : bytes) file.insert(file.end(), image.begin(), image.end());
-  std::FILE* out = std::fopen(argv[2], "wb");
-  if (out == nullptr || std::fwrite(file.data(), 1, file.size(), out) != file.size() || std::fclose(out) != 0) {
-    std::fprintf(stderr, "write-icon-file: cannot write %s\n", argv[2]);
-    return 1;
-  }
-  return 0;
+  for (const std::string& image : bytes) file += image;
+  return file;
 }
+
+}  // namespace zaltor::icon_tool
