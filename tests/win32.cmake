@@ -21,7 +21,3 @@ target_link_libraries(zaltor_tests PRIVATE zaltor_engine gtest gtest_main)
 
 # What the Wine test of zaltor.exe reads of its windows: a control's text.
 add_executable(zaltor_control_text wine/control_text.cpp)
-
-if(TARGET zaltor_app)
-  add_subdirectory(dialog)
-endif()
