@@ -77,37 +77,28 @@ bool SizeRangeValid(const SearchRequest& request) {
   return request.sizeFromOp != kSizeRange || request.sizeFrom <= request.sizeTo;
 }
 
-// A date or time bound: the criterion's parser and which operator of the
-// record it sets.
-bool ParseDateTimeBound(SearchRequest& request, char* text, Bound bound,
-                        bool (*parse)(char*, DateTimeCriterion*), char DateTimeCriterion::*op) {
+// A date or time bound: Parse fills the lower or the upper record, Op is
+// the operator of the record it sets.
+template <bool (*Parse)(char*, DateTimeCriterion*), char DateTimeCriterion::*Op>
+bool ParseDateTimeBound(SearchRequest& request, char* text, Bound bound) {
   DateTimeCriterion& record = bound == Bound::kLower ? request.dateTimeFrom : request.dateTimeTo;
-  if (!parse(text, &record)) return false;
-  if (bound == Bound::kUpper) record.*op = 'R';
+  if (!Parse(text, &record)) return false;
+  if (bound == Bound::kUpper) record.*Op = 'R';
   return true;
 }
 
+template <char DateTimeCriterion::*Op, bool (*Valid)(const std::tm*, const std::tm*)>
+bool DateTimeRangeValid(const SearchRequest& request) {
+  return request.dateTimeFrom.*Op != 'R' || Valid(&request.dateTimeFrom.time, &request.dateTimeTo.time);
+}
+
 constexpr RangeCriterion kSizeCriterion = {ParseSizeBound, SizeRangeValid, "Size:", kControlSize, true};
-
-constexpr RangeCriterion kDateCriterion = {
-    [](SearchRequest& request, char* text, Bound bound) {
-      return ParseDateTimeBound(request, text, bound, ParseDateCriterion, &DateTimeCriterion::dateOp);
-    },
-    [](const SearchRequest& request) {
-      return request.dateTimeFrom.dateOp != 'R' ||
-             IsDateRangeValid(&request.dateTimeFrom.time, &request.dateTimeTo.time);
-    },
-    "Date:", kControlDate, false};
-
-constexpr RangeCriterion kTimeCriterion = {
-    [](SearchRequest& request, char* text, Bound bound) {
-      return ParseDateTimeBound(request, text, bound, ParseTimeCriterion, &DateTimeCriterion::timeOp);
-    },
-    [](const SearchRequest& request) {
-      return request.dateTimeFrom.timeOp != 'R' ||
-             IsTimeRangeValid(&request.dateTimeFrom.time, &request.dateTimeTo.time);
-    },
-    "Time:", kControlTime, false};
+constexpr RangeCriterion kDateCriterion = {ParseDateTimeBound<ParseDateCriterion, &DateTimeCriterion::dateOp>,
+                                           DateTimeRangeValid<&DateTimeCriterion::dateOp, IsDateRangeValid>,
+                                           "Date:", kControlDate, false};
+constexpr RangeCriterion kTimeCriterion = {ParseDateTimeBound<ParseTimeCriterion, &DateTimeCriterion::timeOp>,
+                                           DateTimeRangeValid<&DateTimeCriterion::timeOp, IsTimeRangeValid>,
+                                           "Time:", kControlTime, false};
 
 }  // namespace
 
