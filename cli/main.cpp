@@ -7,9 +7,10 @@
 #include <vector>
 
 #include "cli/console_front_end.h"
-#include "cli/interrupt.h"
 #include "cli/usage.h"
 #include "engine/run_search.h"
+#include "platform/console_interrupt.h"
+#include "zaltor/version.h"
 
 int main(int argc, char** argv) {
   using zaltor::ConsoleFrontEnd;
@@ -23,11 +24,14 @@ int main(int argc, char** argv) {
     }
     if (std::strcmp(flag, "--status") == 0) {
       statusLines = true;
+    } else if (std::strcmp(flag, "--version") == 0) {
+      std::fputs("zaltor-cli " ZALTOR_VERSION "\n", stdout);
+      return 0;
     } else if (std::strcmp(flag, "--help") == 0) {
-      std::fputs(zaltor::kUsage, stdout);
+      std::fputs(zaltor::UsageText().c_str(), stdout);
       return 0;
     } else {
-      std::fprintf(stderr, "zaltor-cli: unknown flag '%s'\n%s", flag, zaltor::kUsage);
+      std::fprintf(stderr, "zaltor-cli: unknown flag '%s'\n%s", flag, zaltor::UsageText().c_str());
       return 2;
     }
   }
@@ -46,7 +50,8 @@ int main(int argc, char** argv) {
   for (std::string& option : copies) vector.push_back(option.data());
   vector.push_back(nullptr);
 
-  zaltor::WatchForInterrupt();
+  // The first Ctrl-C stops the search at its next check, as the dialog's Stop does.
+  zaltor::WatchForInterrupt([] { zaltor::SetRunning(0); });
   zaltor::SetRunning(1);
   int result = zaltor::RunSearch(static_cast<int>(copies.size()), vector.data(), nullptr, nullptr);
   zaltor::SetRunning(0);

@@ -56,9 +56,9 @@ SearchDialog::~SearchDialog() {
 }
 
 void SearchDialog::OnInitDialog() {
-  drivesCombo = Combo(res::kDrives);
-  wordsCombo = Combo(res::kWords);
-  patternCombo = Combo(res::kPattern);
+  drivesCombo = &Combo(res::kDrives);
+  wordsCombo = &Combo(res::kWords);
+  patternCombo = &Combo(res::kPattern);
 
   const char* aboutText = res::LoadResourceString(res::kAboutMenuString);
   if (aboutText != nullptr && *aboutText != '\0') {
@@ -67,11 +67,11 @@ void SearchDialog::OnInitDialog() {
   }
   SetIcons(icon, icon);
   ResetFields();
-  SetDropDownHeight(patternCombo, 7);
+  SetDropDownHeight(*patternCombo, 7);
   patternCombo->LimitText(260);
   for (const char* preset : kPresets) patternCombo->AddString(preset);
-  SetDropDownHeight(wordsCombo, 5);
-  SetDropDownHeight(drivesCombo, 10);
+  SetDropDownHeight(*wordsCombo, 5);
+  SetDropDownHeight(*drivesCombo, 10);
   FillDriveList(*drivesCombo, fs);
 }
 
@@ -106,9 +106,7 @@ void SearchDialog::ResetFields() {
   FocusControl(res::kPattern);
 }
 
-void SearchDialog::SetDropDownHeight(win::ComboBox* combo, int items) {
-  if (combo != nullptr) combo->SetDroppedItems(items);
-}
+void SearchDialog::SetDropDownHeight(win::ComboBox& combo, int items) { combo.SetDroppedItems(items); }
 
 int SearchDialog::DialogMessageBox(const char* text, unsigned style) {
   if (text == nullptr) return kIdOk;

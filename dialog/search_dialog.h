@@ -16,6 +16,9 @@
 
 namespace zaltor {
 
+struct FieldRefusal;
+struct SearchFields;
+
 class SearchDialog : public win::DialogWindow, public FrontEnd {
  public:
   // What Go runs: RunSearch's shape. The default is RunSearch on the
@@ -44,7 +47,7 @@ class SearchDialog : public win::DialogWindow, public FrontEnd {
   void FocusControl(int controlId) override;
 
   void ResetFields();
-  static void SetDropDownHeight(win::ComboBox* combo, int items);
+  static void SetDropDownHeight(win::ComboBox& combo, int items);
 
   // Starts the editor on the file named in the control; always 0.
   int OpenInEditor(const char* defaultEditor, int controlId);
@@ -94,10 +97,20 @@ class SearchDialog : public win::DialogWindow, public FrontEnd {
   void EnableOutputControls(bool enable);
   void FreeOptions();
   void AppendOption(const char* option);
-  // Appends the option and prefix followed by the field's text; false, after
-  // telling the user, when the value would exceed 259 characters.
-  bool AppendValue(const char* option, const std::string& prefix, const char* text, int fieldId,
-                   const char* fieldName);
+  // The option vector of the fields, sent to the status line; false, after
+  // telling the user why, when a field refuses it.
+  bool SendOptions();
+  // The pattern, which must be given, into its history, and the drive it
+  // is searched on; false after telling the user why not.
+  bool ReadPattern(SearchFields& fields);
+  // Every other field, a text at most 259 bytes as the engine takes it.
+  void ReadFields(SearchFields& fields);
+  std::string FieldText(int id);
+  // The result file when the Results field names none.
+  std::string DefaultResultFile();
+  void RefuseField(const FieldRefusal& refused);
+  // The status line, the editors and the idle controls after a run.
+  void ReportRun(bool completed);
   void Browse(int fieldId, const char* title, const char* initialName, const char* extension,
               const char* filter);
   void OnWorkerEnded();

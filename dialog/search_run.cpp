@@ -1,14 +1,15 @@
-// Running a search from the dialog: Go/Stop, the worker thread, the option
-// vector built from the fields, the two histories and Reset's refusal.
+// Running a search from the dialog: Go/Stop, the worker thread, reading the
+// fields for the option vector, the run and its report, the two histories
+// and Reset's refusal.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 #include <system_error>
-#include <utility>
 
 #include "dialog/open_in_editor.h"
+#include "dialog/option_vector.h"
 #include "dialog/search_dialog.h"
 #include "dialog/window/thread_call.h"
 #include "dialog/temp_directory.h"
@@ -33,37 +34,6 @@ std::string PresetPattern(const std::string& preset) {
   if (star == std::string::npos) return preset;
   const std::size_t close = preset.find(')', star);
   return preset.substr(star, close == std::string::npos ? std::string::npos : close - star);
-}
-
-// The operator letter of the first checked button of a date or time group.
-const char* DateTimeOperator(int checked, int first) {
-  switch (checked - first) {
-    case 1:
-      return "A";
-    case 2:
-      return "B";
-    case 3:
-      return "R";
-    default:
-      return "@";
-  }
-}
-
-const char* SizeOperator(int checked) {
-  switch (checked) {
-    case res::kSizeGreater:
-      return "G:";
-    case res::kSizeLess:
-      return "L:";
-    case res::kSizeGreaterEqual:
-      return "GE:";
-    case res::kSizeLessEqual:
-      return "LE:";
-    case res::kSizeRange:
-      return "R:";
-    default:
-      return "E:";
-  }
 }
 
 constexpr char kAbortText[] =
@@ -144,121 +114,114 @@ void SearchDialog::AppendOption(const char* option) {
   options[optionCount] = nullptr;
 }
 
-bool SearchDialog::AppendValue(const char* option, const std::string& prefix, const char* text, int fieldId,
-                               const char* fieldName) {
-  const std::string value = prefix + text;
-  if (value.size() > static_cast<std::size_t>(kMaxPath - 1)) {
-    char message[kMaxPath];
-    std::snprintf(message, sizeof message,
-                  "The %s value is too long: with '%s' put in front of it, it exceeds 259 characters.",
-                  fieldName, prefix.c_str());
-    FrameworkMessageBox(message, kMbIconHand);
-    FocusControl(fieldId);
-    return false;
-  }
-  AppendOption(option);
-  AppendOption(value.c_str());
-  return true;
-}
-
 void SearchDialog::DoSearch() {
   commandLine.clear();
   FreeOptions();
-  bool go = false;
+  const bool completed = SendOptions() && runner(optionCount, options, &lastFilesFound, &lastDirsVisited) != kWalkStop;
+  ReportRun(completed);
+}
+
+bool SearchDialog::SendOptions() {
+  SearchFields fields;
+  if (!ReadPattern(fields)) return false;
+  ReadFields(fields);
+  OptionVector vector = BuildOptionVector(fields);
+  // The words join their history once the pattern has been taken.
+  if (!fields.words.empty() && !(vector.refused && vector.refused->fieldId == res::kPattern)) {
+    Invoke([this] { RememberWords(); });
+  }
+  if (vector.refused) {
+    RefuseField(*vector.refused);
+    return false;
+  }
+  if (fields.results.empty()) {
+    // Naming the default file may make its directory: only for a search
+    // that goes ahead.
+    fields.results = DefaultResultFile();
+    vector = BuildOptionVector(fields);
+  }
+  for (const std::string& option : vector.options) AppendOption(option.c_str());
+  for (int i = 0; i < optionCount; ++i) (commandLine += options[i]) += ' ';
+  SetStatusText(commandLine.c_str());
+  return true;
+}
+
+bool SearchDialog::ReadPattern(SearchFields& fields) {
   char pattern[kMaxPath];
   GetDlgItemText(res::kPattern, pattern, sizeof pattern);
   if (pattern[0] == '\0') {
     FrameworkMessageBox("File name/pattern is required, at the least, to run!", kMbIconHand);
     FocusControl(res::kPattern);
-  } else {
-    Invoke([this] { RememberPattern(); });
-    GetDlgItemText(res::kPattern, pattern, sizeof pattern);
-    go = true;
+    return false;
   }
-
-  std::string drive;
-  if (go && std::strchr(pattern, ':') != nullptr) {
-    const std::string prefix(pattern, std::min<std::size_t>(2, std::strlen(pattern)));
-    const int item = Invoke([this, &prefix] {
-      const int found = drivesCombo->FindString(-1, prefix.c_str());
-      if (found >= 0) drivesCombo->SetCurSel(found);
-      return found;
-    });
-    if (item < 0) {
-      FrameworkMessageBox("Invalid drive typed in for name/pattern!", kMbIconHand);
-      FocusControl(res::kPattern);
-      go = false;
-    }
-  } else if (go) {
+  Invoke([this] { RememberPattern(); });
+  GetDlgItemText(res::kPattern, pattern, sizeof pattern);
+  fields.pattern = pattern;
+  if (std::strchr(pattern, ':') == nullptr) {
     const std::string item = Invoke([this] { return drivesCombo->GetLBText(drivesCombo->GetCurSel()); });
-    if (item.find(':') != std::string::npos) drive = item.substr(0, 3);
+    if (item.find(':') != std::string::npos) fields.drive = item.substr(0, 3);
+    return true;
   }
-  go = go && AppendValue("/fp", drive, pattern, res::kPattern, "Name/Pattern");
+  // A pattern that names its drive chooses that drive's item.
+  const std::string prefix(pattern, std::min<std::size_t>(2, std::strlen(pattern)));
+  const int item = Invoke([this, &prefix] {
+    const int found = drivesCombo->FindString(-1, prefix.c_str());
+    if (found >= 0) drivesCombo->SetCurSel(found);
+    return found;
+  });
+  if (item >= 0) return true;
+  FrameworkMessageBox("Invalid drive typed in for name/pattern!", kMbIconHand);
+  FocusControl(res::kPattern);
+  return false;
+}
 
-  if (go) {
-    const std::string words = GetDlgItemText(res::kWords);
-    if (!words.empty()) {
-      Invoke([this] { RememberWords(); });
-      AppendOption("/sp");
-      AppendOption(words.c_str());
-    }
-  }
+std::string SearchDialog::FieldText(int id) {
   char text[kMaxPath];
-  if (go && GetDlgItemText(res::kDate, text, sizeof text) > 0) {
-    const char* op = DateTimeOperator(GetCheckedRadioButton(res::kDateOn, res::kDateRange), res::kDateOn);
-    go = AppendValue("/fd", op, text, res::kDate, "Date");
-  }
-  if (go && GetDlgItemText(res::kTime, text, sizeof text) > 0) {
-    const char* op = DateTimeOperator(GetCheckedRadioButton(res::kTimeAt, res::kTimeRange), res::kTimeAt);
-    go = AppendValue("/ft", op, text, res::kTime, "Time");
-  }
-  if (go && GetDlgItemText(res::kSize, text, sizeof text) > 0) {
-    const char* op = SizeOperator(GetCheckedRadioButton(res::kSizeEqual, res::kSizeRange));
-    go = AppendValue("/fs", op, text, res::kSize, "Size");
-  }
-  if (go) {
-    if (IsDlgButtonChecked(res::kSubdirectories)) AppendOption("/r");
-    if (IsDlgButtonChecked(res::kVerbose)) AppendOption("/v");
-    if (IsDlgButtonChecked(res::kStepExecution)) AppendOption("/se");
-    if (GetDlgItemText(res::kFileAction, text, sizeof text) > 0) {
-      AppendOption("/fcmd");
-      AppendOption(text);
-    }
-    if (GetDlgItemText(res::kDirectoryAction, text, sizeof text) > 0) {
-      AppendOption("/dcmd");
-      AppendOption(text);
-    }
-    AppendOption("/of");
-    if (GetDlgItemText(res::kResults, text, sizeof text) > 0) {
-      AppendOption(text);
-    } else {
-      char tempDirectory[kMaxPath];
-      GetTempDirectory(tempDirectory, fs);
-      AppendOption((std::string(tempDirectory) + "zltoutputs.txt").c_str());
-    }
-    if (GetDlgItemText(res::kBatch, text, sizeof text) > 0) {
-      AppendOption("/bf");
-      AppendOption(text);
-    }
-    if (GetDlgItemText(res::kEnvironment, text, sizeof text) > 0) {
-      AppendOption("/env");
-      AppendOption(text);
-    }
-    std::string attributes = IsDlgButtonChecked(res::kAnd) ? "M:" : "";
-    const std::pair<int, char> letters[] = {{res::kArchive, 'A'}, {res::kHidden, 'H'}, {res::kNormal, 'N'},
-                                            {res::kReadOnly, 'R'}, {res::kSystem, 'S'}, {res::kSubdir, 'D'}};
-    for (const auto& [id, letter] : letters) {
-      if (IsDlgButtonChecked(id)) attributes += letter;
-    }
-    AppendOption("/fa");
-    AppendOption(attributes.c_str());
+  GetDlgItemText(id, text, sizeof text);
+  return text;
+}
 
-    for (int i = 0; i < optionCount; ++i) (commandLine += options[i]) += ' ';
-    SetStatusText(commandLine.c_str());
-  }
+void SearchDialog::ReadFields(SearchFields& fields) {
+  fields.words = GetDlgItemText(res::kWords);
+  fields.date = FieldText(res::kDate);
+  fields.dateButton = GetCheckedRadioButton(res::kDateOn, res::kDateRange);
+  fields.time = FieldText(res::kTime);
+  fields.timeButton = GetCheckedRadioButton(res::kTimeAt, res::kTimeRange);
+  fields.size = FieldText(res::kSize);
+  fields.sizeButton = GetCheckedRadioButton(res::kSizeEqual, res::kSizeRange);
+  fields.subdirectories = IsDlgButtonChecked(res::kSubdirectories) != 0;
+  fields.verbose = IsDlgButtonChecked(res::kVerbose) != 0;
+  fields.stepExecution = IsDlgButtonChecked(res::kStepExecution) != 0;
+  fields.fileAction = FieldText(res::kFileAction);
+  fields.directoryAction = FieldText(res::kDirectoryAction);
+  fields.results = FieldText(res::kResults);
+  fields.batch = FieldText(res::kBatch);
+  fields.environment = FieldText(res::kEnvironment);
+  fields.exactAttributes = IsDlgButtonChecked(res::kAnd) != 0;
+  fields.archive = IsDlgButtonChecked(res::kArchive) != 0;
+  fields.hidden = IsDlgButtonChecked(res::kHidden) != 0;
+  fields.normal = IsDlgButtonChecked(res::kNormal) != 0;
+  fields.readOnly = IsDlgButtonChecked(res::kReadOnly) != 0;
+  fields.system = IsDlgButtonChecked(res::kSystem) != 0;
+  fields.directory = IsDlgButtonChecked(res::kSubdir) != 0;
+}
 
-  bool completed = false;
-  if (go) completed = runner(optionCount, options, &lastFilesFound, &lastDirsVisited) != kWalkStop;
+std::string SearchDialog::DefaultResultFile() {
+  char tempDirectory[kMaxPath];
+  GetTempDirectory(tempDirectory, fs);
+  return std::string(tempDirectory) + "zltoutputs.txt";
+}
+
+void SearchDialog::RefuseField(const FieldRefusal& refused) {
+  char message[kMaxPath];
+  std::snprintf(message, sizeof message,
+                "The %s value is too long: with '%s' put in front of it, it exceeds 259 characters.",
+                refused.fieldName, refused.prefix.c_str());
+  FrameworkMessageBox(message, kMbIconHand);
+  FocusControl(refused.fieldId);
+}
+
+void SearchDialog::ReportRun(bool completed) {
   if (completed) {
     char message[256];
     std::snprintf(message, sizeof message,

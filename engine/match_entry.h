@@ -6,13 +6,12 @@
 
 namespace zaltor {
 
-// Whether the entry passes, in this order: the extension re-check against
-// namePattern, the exact name, the attribute, size, time-of-day and date
-// criteria, and last, when a content text is given, the search of the file
-// at directory + '\' + name. The first step that fails ends the test.
+// Whether the entry passes MatchEntryCriteria and then, when a content text
+// is given, the search of the file at directory + '\' + name.
 bool MatchEntry(SearchEngine& engine, const FindData& entry, const char* directory);
 
-// MatchEntry without the content search.
+// Whether the entry passes every criterion but the content search, tested
+// in the order written there; the first that fails ends the test.
 bool MatchEntryCriteria(SearchEngine& engine, const FindData& entry);
 
 // The path of the file the content search reads: directory + '\' + name

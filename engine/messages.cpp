@@ -5,7 +5,6 @@
 #include <string>
 
 #include "engine/front_end.h"
-#include "platform/drive_path.h"
 
 namespace zaltor {
 
@@ -65,15 +64,10 @@ void WriteTimeStamp(SearchEngine& engine, int started, std::FILE* stream) {
   std::fflush(stream);
 }
 
-WalkResult EnterDirectory(SearchEngine& engine, const char* path) {
-  if (std::strchr(path, ':') != nullptr && engine.fs.ChDrive(DriveNumber(path[0])) != kFsOk) {
-    ShowMessage("Invalid drive '%c:' specified in file pattern! Search stopped!\n", kStyleError,
-                path[0]);
-    return kWalkStop;
-  }
-  if (engine.fs.ChDir(path) == kFsOk) return kWalkDone;
-  int answer = ShowMessage("Cannot change to directory '%s'!\nContinue?", kStyleErrorQuestion, path);
-  return answer == kIdNo ? kWalkStop : kWalkSkipped;
+void ReportFieldError(const char* valueText, const char* label, int controlId) {
+  ShowMessage("Illegal value '%s' for '%s' text field.\nPlease correct.", kStyleError, valueText,
+              label);
+  FocusControl(controlId);
 }
 
 }  // namespace zaltor

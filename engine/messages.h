@@ -1,5 +1,5 @@
-// Messages, status texts, error lines, the stop question, the time stamps of
-// the result file, and entering a directory with its questions.
+// Messages, status texts, error lines, the stop question, a refused field's
+// report and the time stamps of the result file.
 #pragma once
 
 #include <cstdio>
@@ -29,8 +29,7 @@ int AskStop();
 // stream is given.
 void WriteTimeStamp(SearchEngine& engine, int started, std::FILE* stream);
 
-// Makes the path's drive and directory current: kWalkDone entered,
-// kWalkSkipped skip it and go on, kWalkStop stop.
-WalkResult EnterDirectory(SearchEngine& engine, const char* path);
+// "Illegal value ..." for a criterion field, then the focus to its control.
+void ReportFieldError(const char* valueText, const char* label, int controlId);
 
 }  // namespace zaltor

@@ -8,6 +8,7 @@
 #include "engine/front_end.h"
 #include "engine/criteria/attributes.h"
 #include "engine/messages.h"
+#include "engine/options.h"
 #include "engine/output/output_files.h"
 #include "engine/text_compare.h"
 #include "engine/text_copy.h"
@@ -17,50 +18,10 @@ namespace zaltor {
 
 namespace {
 
-enum class Option {
-  kPattern, kMatchName, kContent, kDate, kTime, kSize, kAttributes, kRecurse, kVerbose,
-  kStepExecution, kFileCommand, kDirCommand, kEnvironment, kOutFile, kBatchFile,
-};
-
-struct OptionName {
-  const char* longName;
-  const char* shortName;
-  Option option;
-  bool takesValue;
-};
-
-constexpr OptionName kOptions[] = {
-    {"/fpattern", "/fp", Option::kPattern, true},
-    {"/matchfilename", "/mf", Option::kMatchName, true},
-    {"/sp", nullptr, Option::kContent, true},
-    {"/filedate", "/fd", Option::kDate, true},
-    {"/filetime", "/ft", Option::kTime, true},
-    {"/filesize", "/fs", Option::kSize, true},
-    {"/fattr", "/fa", Option::kAttributes, true},
-    {"/r", nullptr, Option::kRecurse, false},
-    {"/verbose", "/v", Option::kVerbose, false},
-    {"/se", nullptr, Option::kStepExecution, false},
-    {"/fcmd", nullptr, Option::kFileCommand, true},
-    {"/dcmd", nullptr, Option::kDirCommand, true},
-    {"/env", nullptr, Option::kEnvironment, true},
-    {"/outfile", "/of", Option::kOutFile, true},
-    {"/batchfile", "/bf", Option::kBatchFile, true},
-};
-
-const OptionName* FindOption(const char* element) {
-  for (const OptionName& name : kOptions) {
-    if (StrICmp(element, name.longName) == 0 ||
-        (name.shortName != nullptr && StrICmp(element, name.shortName) == 0)) {
-      return &name;
-    }
-  }
-  return nullptr;
-}
-
 // Opens an output stream for /outfile or /batchfile; a stream of an earlier
 // occurrence of the same option is closed, its file left in place.
-bool OpenOutput(SearchEngine& engine, std::FILE*& stream, std::string& streamName, const char* path) {
-  std::FILE* opened = engine.fs.OpenTextForWrite(path);
+bool OpenOutput(FileSystem& fs, std::FILE*& stream, std::string& streamName, const char* path) {
+  std::FILE* opened = fs.OpenTextForWrite(path);
   if (opened == nullptr) return false;
   if (stream != nullptr && stream != stdout) std::fclose(stream);
   stream = opened;
@@ -86,26 +47,103 @@ ParseResult SetContent(SearchRequest& request, const char* value) {
   return kParseGo;
 }
 
-// Checks the start drive and directory and writes the file headers.
-ParseResult SetUpRun(SearchEngine& engine, char* startDirectory, bool startGiven,
-             const char* environment) {
+// What the options leave for the start of the run.
+struct RunStart {
+  char startDirectory[kMaxPath] = {};
+  bool startGiven = false;
+  const char* environment = nullptr;
+};
+
+ParseResult OpenResultFile(SearchRequest& request, FileSystem& fs, const char* path) {
+  if (OpenOutput(fs, request.resultFile, request.resultFileName, path)) return kParseGo;
+  ShowMessage("Cannot create output file '%s'.", kStyleError, path);
+  return kParseRejected;
+}
+
+ParseResult OpenBatchFile(SearchRequest& request, FileSystem& fs, const char* path) {
+  if (OpenOutput(fs, request.batchFile, request.batchFileName, path)) return kParseGo;
+  ShowMessage("Cannot create batch file '%s'.", kStyleError, path);
+  return kParseRejected;
+}
+
+ParseResult SetAttributes(SearchRequest& request, char* value) {
+  request.attrMask = 0;
+  return ParseAttributeCriterion(&request.attrMask, &request.attrMode, value) ? kParseGo : kParseRejected;
+}
+
+// One option and its value (nullptr for an option without one) into the
+// engine's state.
+ParseResult ApplyOption(SearchEngine& engine, Option option, char* value, RunStart& start) {
   SearchRequest& request = engine.request;
-  if (!startGiven) {
-    if (engine.fs.GetCwd(startDirectory, kMaxPath) == nullptr) {
+  switch (option) {
+    case Option::kPattern:
+      ApplyFilePattern(engine, value, start.startDirectory);
+      start.startGiven = true;
+      return kParseGo;
+    case Option::kMatchName:
+      CopyBounded(request.exactName, sizeof request.exactName, value);
+      return kParseGo;
+    case Option::kContent:
+      return SetContent(request, value);
+    case Option::kDate:
+      return ParseDateOption(engine, value);
+    case Option::kTime:
+      return ParseTimeOption(engine, value);
+    case Option::kSize:
+      return ParseSizeOption(engine, value);
+    case Option::kAttributes:
+      return SetAttributes(request, value);
+    case Option::kRecurse:
+      engine.flags.recurseSubdirs = 1;
+      return kParseGo;
+    case Option::kVerbose:
+      engine.flags.verbose = 1;
+      return kParseGo;
+    case Option::kStepExecution:
+      engine.flags.stepExecution = 1;
+      return kParseGo;
+    case Option::kFileCommand:
+      CopyBounded(request.fileCommand, sizeof request.fileCommand, value);
+      return kParseGo;
+    case Option::kDirCommand:
+      CopyBounded(request.dirCommand, sizeof request.dirCommand, value);
+      return kParseGo;
+    case Option::kEnvironment:
+      start.environment = value;
+      return kParseGo;
+    case Option::kOutFile:
+      return OpenResultFile(request, engine.fs, value);
+    case Option::kBatchFile:
+      return OpenBatchFile(request, engine.fs, value);
+  }
+  return kParseGo;
+}
+
+// The start drive and directory: the current ones when no pattern named
+// them. Pushes the start directory when it exists.
+ParseResult CheckStart(SearchEngine& engine, RunStart& start) {
+  if (!start.startGiven) {
+    if (engine.fs.GetCwd(start.startDirectory, kMaxPath) == nullptr) {
       ShowMessage("Cannot get the working directory!", kStyleError);
       return kParseRejected;
     }
-  } else if (engine.fs.ChDrive(DriveNumber(startDirectory[0])) != kFsOk) {
+  } else if (engine.fs.ChDrive(DriveNumber(start.startDirectory[0])) != kFsOk) {
     ShowMessage("Drive '%c:' does not exist or is inactive/restricted!", kStyleError,
-                startDirectory[0]);
+                start.startDirectory[0]);
     return kParseRejected;
   }
   StatData stat;
-  if (engine.fs.Stat(startDirectory, &stat) != kFsOk) {
+  if (engine.fs.Stat(start.startDirectory, &stat) != kFsOk) {
     ShowMessage("Directory specified in file pattern does not exist!", kStyleError);
     return kParseRejected;
   }
-  engine.pendingDirs.push(startDirectory);
+  engine.pendingDirs.push(start.startDirectory);
+  return kParseGo;
+}
+
+// The headers of both files and the batch file's environment lines.
+ParseResult WriteHeaders(SearchEngine& engine, const char* environment) {
+  SearchRequest& request = engine.request;
   if (request.resultFile != nullptr) WriteResultHeader(engine);
   if (request.batchFile != nullptr) {
     WriteBatchHeader(engine);
@@ -116,95 +154,39 @@ ParseResult SetUpRun(SearchEngine& engine, char* startDirectory, bool startGiven
   return kParseGo;
 }
 
+// The state a run starts from: every option at its default.
+void StartRequest(SearchEngine& engine) {
+  engine.flags = RunFlags();
+  ResetRequest(engine);
+  engine.lastListedDirectory[0] = '\0';
+  engine.request.attrMask = kAttrAll;
+  engine.request.resultFile = stdout;
+}
+
 }  // namespace
 
 void ResetRequest(SearchEngine& engine) { engine.request = SearchRequest(); }
 
 ParseResult ParseOptions(SearchEngine& engine, int count, char** vector) {
-  engine.flags = RunFlags();
-  ResetRequest(engine);
-  engine.lastListedDirectory[0] = '\0';
-  SearchRequest& request = engine.request;
-  request.attrMask = kAttrAll;
-  request.resultFile = stdout;
-
-  char startDirectory[kMaxPath] = {};
-  bool startGiven = false;
-  const char* environment = nullptr;
+  StartRequest(engine);
+  RunStart start;
   if (count < 2) count = 0;
-
   for (int i = 0; i < count; ++i) {
-    const OptionName* option = FindOption(vector[i]);
+    const OptionDefinition* option = FindOption(vector[i]);
     if (option == nullptr) {
       ShowMessage("Unknown option '%s'.\n", kStyleError, vector[i]);
       continue;
     }
     char* value = nullptr;
-    if (option->takesValue) {
+    if (option->valueName != nullptr) {
       if (i + 1 >= count) return kParseRejected;
       value = vector[++i];
     }
-    ParseResult result = kParseGo;
-    switch (option->option) {
-      case Option::kPattern:
-        ApplyFilePattern(engine, value, startDirectory);
-        startGiven = true;
-        break;
-      case Option::kMatchName:
-        CopyBounded(request.exactName, sizeof request.exactName, value);
-        break;
-      case Option::kContent:
-        result = SetContent(request, value);
-        break;
-      case Option::kDate:
-        result = ParseDateOption(engine, value);
-        break;
-      case Option::kTime:
-        result = ParseTimeOption(engine, value);
-        break;
-      case Option::kSize:
-        result = ParseSizeOption(engine, value);
-        break;
-      case Option::kAttributes:
-        request.attrMask = 0;
-        if (!ParseAttributeCriterion(&request.attrMask, &request.attrMode, value)) {
-          result = kParseRejected;
-        }
-        break;
-      case Option::kRecurse:
-        engine.flags.recurseSubdirs = 1;
-        break;
-      case Option::kVerbose:
-        engine.flags.verbose = 1;
-        break;
-      case Option::kStepExecution:
-        engine.flags.stepExecution = 1;
-        break;
-      case Option::kFileCommand:
-        CopyBounded(request.fileCommand, sizeof request.fileCommand, value);
-        break;
-      case Option::kDirCommand:
-        CopyBounded(request.dirCommand, sizeof request.dirCommand, value);
-        break;
-      case Option::kEnvironment:
-        environment = value;
-        break;
-      case Option::kOutFile:
-        if (!OpenOutput(engine, request.resultFile, request.resultFileName, value)) {
-          ShowMessage("Cannot create output file '%s'.", kStyleError, value);
-          result = kParseRejected;
-        }
-        break;
-      case Option::kBatchFile:
-        if (!OpenOutput(engine, request.batchFile, request.batchFileName, value)) {
-          ShowMessage("Cannot create batch file '%s'.", kStyleError, value);
-          result = kParseRejected;
-        }
-        break;
-    }
+    const ParseResult result = ApplyOption(engine, option->option, value, start);
     if (result != kParseGo) return result;
   }
-  return SetUpRun(engine, startDirectory, startGiven, environment);
+  const ParseResult result = CheckStart(engine, start);
+  return result != kParseGo ? result : WriteHeaders(engine, start.environment);
 }
 
 }  // namespace zaltor

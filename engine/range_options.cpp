@@ -6,12 +6,29 @@
 #include "engine/criteria/date_time.h"
 #include "engine/criteria/size.h"
 #include "engine/front_end.h"
-#include "engine/output/output_files.h"
+#include "engine/messages.h"
 #include "engine/parse_options.h"
 
 namespace zaltor {
 
 namespace {
+
+enum class Bound { kLower, kUpper };
+
+// What a range option needs of its criterion.
+struct RangeCriterion {
+  // Reads a bound's text into the request, the upper one as the end of a
+  // range; false when the text is not valid.
+  bool (*parse)(SearchRequest& request, char* text, Bound bound);
+  // False for a range whose upper bound does not lie above its lower one.
+  bool (*rangeValid)(const SearchRequest& request);
+  // The field's label and control in the report of a refused value.
+  const char* label;
+  int controlId;
+  // Whether a refused lower bound is reported with its operator: the size's
+  // is a keyword and a colon, the date's and time's a letter that is left out.
+  bool reportsOperator;
+};
 
 // The dash a range is split at; the split is undone by Restore.
 struct RangeSplit {
@@ -28,74 +45,73 @@ struct RangeSplit {
 // none to drop.
 const char* WithoutOperator(const char* value) { return *value != '\0' ? value + 1 : value; }
 
+ParseResult Refuse(const char* shown, const RangeCriterion& criterion) {
+  ReportFieldError(shown, criterion.label, criterion.controlId);
+  return kParseRejected;
+}
+
+ParseResult ParseRangeOption(SearchEngine& engine, char* value, const RangeCriterion& criterion) {
+  SearchRequest& request = engine.request;
+  RangeSplit split(value);
+  if (split.dash != nullptr && !criterion.parse(request, split.dash + 1, Bound::kUpper)) {
+    return Refuse(value, criterion);
+  }
+  if (!criterion.parse(request, value, Bound::kLower)) {
+    return Refuse(criterion.reportsOperator ? value : WithoutOperator(value), criterion);
+  }
+  if (!criterion.rangeValid(request)) {
+    split.Restore();
+    return Refuse(value, criterion);
+  }
+  return kParseGo;
+}
+
+bool ParseSizeBound(SearchRequest& request, char* text, Bound bound) {
+  if (bound == Bound::kLower) return ParseSizeCriterion(&request.sizeFrom, &request.sizeFromOp, text);
+  if (!ParseSizeCriterion(&request.sizeTo, &request.sizeToOp, text)) return false;
+  request.sizeToOp = kSizeRange;
+  return true;
+}
+
+bool SizeRangeValid(const SearchRequest& request) {
+  return request.sizeFromOp != kSizeRange || request.sizeFrom <= request.sizeTo;
+}
+
+// A date or time bound: Parse fills the lower or the upper record, Op is
+// the operator of the record it sets.
+template <bool (*Parse)(char*, DateTimeCriterion*), char DateTimeCriterion::*Op>
+bool ParseDateTimeBound(SearchRequest& request, char* text, Bound bound) {
+  DateTimeCriterion& record = bound == Bound::kLower ? request.dateTimeFrom : request.dateTimeTo;
+  if (!Parse(text, &record)) return false;
+  if (bound == Bound::kUpper) record.*Op = 'R';
+  return true;
+}
+
+template <char DateTimeCriterion::*Op, bool (*Valid)(const std::tm*, const std::tm*)>
+bool DateTimeRangeValid(const SearchRequest& request) {
+  return request.dateTimeFrom.*Op != 'R' || Valid(&request.dateTimeFrom.time, &request.dateTimeTo.time);
+}
+
+constexpr RangeCriterion kSizeCriterion = {ParseSizeBound, SizeRangeValid, "Size:", kControlSize, true};
+constexpr RangeCriterion kDateCriterion = {ParseDateTimeBound<ParseDateCriterion, &DateTimeCriterion::dateOp>,
+                                           DateTimeRangeValid<&DateTimeCriterion::dateOp, IsDateRangeValid>,
+                                           "Date:", kControlDate, false};
+constexpr RangeCriterion kTimeCriterion = {ParseDateTimeBound<ParseTimeCriterion, &DateTimeCriterion::timeOp>,
+                                           DateTimeRangeValid<&DateTimeCriterion::timeOp, IsTimeRangeValid>,
+                                           "Time:", kControlTime, false};
+
 }  // namespace
 
 ParseResult ParseSizeOption(SearchEngine& engine, char* value) {
-  SearchRequest& request = engine.request;
-  RangeSplit split(value);
-  if (split.dash != nullptr) {
-    if (!ParseSizeCriterion(&request.sizeTo, &request.sizeToOp, split.dash + 1)) {
-      ReportFieldError(value, "Size:", kControlSize);
-      return kParseRejected;
-    }
-    request.sizeToOp = kSizeRange;
-  }
-  if (!ParseSizeCriterion(&request.sizeFrom, &request.sizeFromOp, value)) {
-    ReportFieldError(value, "Size:", kControlSize);
-    return kParseRejected;
-  }
-  if (request.sizeFromOp == kSizeRange && request.sizeFrom > request.sizeTo) {
-    split.Restore();
-    ReportFieldError(value, "Size:", kControlSize);
-    return kParseRejected;
-  }
-  return kParseGo;
+  return ParseRangeOption(engine, value, kSizeCriterion);
 }
 
 ParseResult ParseDateOption(SearchEngine& engine, char* value) {
-  SearchRequest& request = engine.request;
-  RangeSplit split(value);
-  if (split.dash != nullptr) {
-    if (!ParseDateCriterion(split.dash + 1, &request.dateTimeTo)) {
-      ReportFieldError(value, "Date:", kControlDate);
-      return kParseRejected;
-    }
-    request.dateTimeTo.dateOp = 'R';
-  }
-  if (!ParseDateCriterion(value, &request.dateTimeFrom)) {
-    ReportFieldError(WithoutOperator(value), "Date:", kControlDate);
-    return kParseRejected;
-  }
-  if (request.dateTimeFrom.dateOp == 'R' &&
-      !IsDateRangeValid(&request.dateTimeFrom.time, &request.dateTimeTo.time)) {
-    split.Restore();
-    ReportFieldError(value, "Date:", kControlDate);
-    return kParseRejected;
-  }
-  return kParseGo;
+  return ParseRangeOption(engine, value, kDateCriterion);
 }
 
 ParseResult ParseTimeOption(SearchEngine& engine, char* value) {
-  SearchRequest& request = engine.request;
-  RangeSplit split(value);
-  if (split.dash != nullptr) {
-    if (!ParseTimeCriterion(split.dash + 1, &request.dateTimeTo)) {
-      ReportFieldError(value, "Time:", kControlTime);
-      return kParseRejected;
-    }
-    request.dateTimeTo.timeOp = 'R';
-  }
-  if (!ParseTimeCriterion(value, &request.dateTimeFrom)) {
-    ReportFieldError(WithoutOperator(value), "Time:", kControlTime);
-    return kParseRejected;
-  }
-  if (request.dateTimeFrom.timeOp == 'R' &&
-      !IsTimeRangeValid(&request.dateTimeFrom.time, &request.dateTimeTo.time)) {
-    split.Restore();
-    ReportFieldError(value, "Time:", kControlTime);
-    return kParseRejected;
-  }
-  return kParseGo;
+  return ParseRangeOption(engine, value, kTimeCriterion);
 }
 
 }  // namespace zaltor

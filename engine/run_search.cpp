@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/front_end.h"
+#include "engine/enter_directory.h"
 #include "engine/messages.h"
 #include "engine/parse_options.h"
 #include "engine/walk_directories.h"

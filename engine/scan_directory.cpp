@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "engine/content/search_helpers.h"
+#include "engine/dot_directories.h"
 #include "engine/front_end.h"
 #include "engine/match_entry.h"
 #include "engine/messages.h"
@@ -32,52 +33,66 @@ class Enumeration {
   FindHandle handle_;
 };
 
-}  // namespace
-
-void ScanCurrentDirectory(SearchEngine& engine) {
-  SearchRequest& request = engine.request;
-  char directory[kMaxPath] = {};
+// The current directory as the lines of both files name it: a root keeps
+// its backslash, any other directory has none at its end.
+void CurrentDirectory(SearchEngine& engine, char (&directory)[kMaxPath]) {
   if (engine.fs.GetCwd(directory, sizeof directory) == nullptr) {
-    ReportError(request.resultFile, "Could not get current working directory!");
+    ReportError(engine.request.resultFile, "Could not get current working directory!");
     directory[0] = '\0';
   }
   std::size_t length = std::strlen(directory);
   if (length >= 2 && directory[length - 1] == '\\' && directory[length - 2] != ':') {
     directory[length - 1] = '\0';
   }
+}
 
-  FindData entry;
-  Enumeration files(engine.fs, request.namePattern, &entry);
-  if (!files.found()) return;
+// Whether the entry is a match; a content search asks the helpers that read
+// ahead of the walk, when it has them.
+bool IsMatch(SearchEngine& engine, const FindData& entry, const char* directory) {
+  if (IsDotDirectory(entry)) return false;
   SearchHelpers* helpers = engine.searchHelpers;
+  if (helpers == nullptr) return MatchEntry(engine, entry, directory);
+  char path[kMaxPath];
+  return MatchEntryCriteria(engine, entry) && ContentPath(directory, entry.name, path) &&
+         helpers->Found(entry.name, path);
+}
+
+// A match into both files: the batch file's "cd" line before the first of
+// the directory, the question of step execution, the entry's lines and the
+// count. False when the user stops at the question.
+bool RecordMatch(SearchEngine& engine, const FindData& entry, const char* directory, bool& cdWritten) {
+  SearchRequest& request = engine.request;
+  if (!IsWritableName(entry.name)) {
+    ReportError(request.resultFile,
+                "An entry of \"%s\" has a name that cannot be written safely; it is skipped.\n", directory);
+    return true;
+  }
+  if (request.batchFile != nullptr && !cdWritten) {
+    std::fprintf(request.batchFile, NeedsQuotes(directory) ? "cd \"%s\"\n" : "cd %s\n",
+                 BatchText(directory).c_str());
+    cdWritten = true;
+  }
+  if (engine.flags.stepExecution && request.batchFile == nullptr && AskStop() == kIdYes) return false;
+  ApplyFileCommand(engine, entry, directory);
+  ++request.filesFound;
+  return true;
+}
+
+}  // namespace
+
+void ScanCurrentDirectory(SearchEngine& engine) {
+  char directory[kMaxPath] = {};
+  CurrentDirectory(engine, directory);
+  FindData entry;
+  Enumeration files(engine.fs, engine.request.namePattern, &entry);
+  if (!files.found()) return;
   bool cdWritten = false;
   for (bool first = true, listed = true; listed; first = false, listed = files.next(&entry)) {
     if (!first && !SearchIsRunning()) {
       engine.flags.aborted = 1;
       return;
     }
-    const FindData& current = entry;
-    if (current.IsDirectory() && current.name[0] == '.') continue;
-    bool matched = false;
-    if (helpers == nullptr) {
-      matched = MatchEntry(engine, current, directory);
-    } else if (char path[kMaxPath]; MatchEntryCriteria(engine, current) && ContentPath(directory, current.name, path)) {
-      matched = helpers->Found(current.name, path);
-    }
-    if (!matched) continue;
-    if (!IsWritableName(current.name)) {
-      ReportError(request.resultFile,
-                  "An entry of \"%s\" has a name that cannot be written safely; it is skipped.\n", directory);
-      continue;
-    }
-    if (request.batchFile != nullptr && !cdWritten) {
-      std::fprintf(request.batchFile, NeedsQuotes(directory) ? "cd \"%s\"\n" : "cd %s\n",
-                   BatchText(directory).c_str());
-      cdWritten = true;
-    }
-    if (engine.flags.stepExecution && request.batchFile == nullptr && AskStop() == kIdYes) return;
-    ApplyFileCommand(engine, current, directory);
-    ++request.filesFound;
+    if (IsMatch(engine, entry, directory) && !RecordMatch(engine, entry, directory, cdWritten)) return;
   }
 }
 

@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "engine/content/search_helpers.h"
+#include "engine/dot_directories.h"
 #include "engine/front_end.h"
+#include "engine/enter_directory.h"
 #include "engine/messages.h"
 #include "engine/output/actions.h"
 #include "engine/output/output_files.h"
@@ -130,7 +132,7 @@ int ListCurrentSubdirectories(SearchEngine& engine, DirectoryStack& stack, const
   if (handle == kFindFailed) return 0;
   int count = 0;
   do {
-    if (!entry.IsDirectory() || entry.name[0] == '.') continue;
+    if (!entry.IsDirectory() || IsDotDirectory(entry)) continue;
     if (!IsWritableName(entry.name)) {
       ReportError(engine.request.resultFile,
                   "A subdirectory of \"%s\" has a name that cannot be written safely; it is not searched.\n",

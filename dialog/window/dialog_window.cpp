@@ -3,6 +3,8 @@
 #include "dialog/window/dialog_window.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <utility>
 
@@ -21,6 +23,15 @@ DialogWindow::HelpHandler& ProgramHelpHandler() {
 }  // namespace
 
 int DialogWindow::TemplateId() const { return dialogTemplate.id; }
+
+ComboBox& DialogWindow::Combo(int id) const {
+  ComboBox* combo = FindCombo(id);
+  if (combo == nullptr) {
+    std::fprintf(stderr, "dialog %d has no combo box %d\n", TemplateId(), id);
+    std::abort();
+  }
+  return *combo;
+}
 
 void DialogWindow::Create() {
   if (created) return;

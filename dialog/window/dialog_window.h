@@ -54,8 +54,10 @@ class DialogWindow {
     return CallOnThreadOf(*this, std::forward<Call>(call));
   }
 
-  // The combo box of that id, or nullptr; used on the dialog's thread.
-  ComboBox* Combo(int id) const;
+  // The combo box of that id; used on the dialog's thread. The templates
+  // are the program's own, so asking for a combo box the template lacks is
+  // a fault of the program, which ends it.
+  ComboBox& Combo(int id) const;
 
   // GetDlgItemText: at most size - 1 bytes and a NUL; the length copied.
   // A multi-byte character is never cut in two.
@@ -134,6 +136,8 @@ class DialogWindow {
   // their tooltips and the Help button's visibility; the modal run.
   void BuildControls();
   int RunModal();
+  // The host's combo box of that id, or nullptr.
+  ComboBox* FindCombo(int id) const;
   // The host's window menu gets the entry just appended.
   void ShowSystemMenuEntry(const MenuEntry& entry);
 

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "engine/content/content_search.h"
+#include "engine/dot_directories.h"
 #include "engine/front_end.h"
 #include "engine/match_entry.h"
 #include "engine/output/output_files.h"
@@ -235,7 +236,7 @@ void SearchHelpers::List(const std::shared_ptr<Job>& job) {
     FindData entry;
     for (std::size_t i = 0; i < listing->Count() && !job->passed; ++i) {
       listing->Entry(i, &entry);
-      if ((entry.IsDirectory() && entry.name[0] == '.') || !MatchEntryCriteria(engine, entry)) continue;
+      if (IsDotDirectory(entry) || !MatchEntryCriteria(engine, entry)) continue;
       files.push_back(static_cast<std::uint32_t>(i));
     }
   }

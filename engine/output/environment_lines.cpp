@@ -38,10 +38,4 @@ bool WriteEnvironmentLines(SearchEngine& engine, const char* value) {
   return true;
 }
 
-void ReportFieldError(const char* valueText, const char* label, int controlId) {
-  ShowMessage("Illegal value '%s' for '%s' text field.\nPlease correct.", kStyleError, valueText,
-              label);
-  FocusControl(controlId);
-}
-
 }  // namespace zaltor

@@ -32,9 +32,6 @@ void WriteBatchHeader(SearchEngine& engine);
 // written in this run); false on a missing value or a rejected assignment.
 bool WriteEnvironmentLines(SearchEngine& engine, const char* value);
 
-// "Illegal value ..." for a criterion field, then the focus to its control.
-void ReportFieldError(const char* valueText, const char* label, int controlId);
-
 // Text buffers of FormatEntryTime: "01/05/2003" and "02:07p".
 constexpr int kDateText = 11;
 constexpr int kTimeText = 7;

@@ -23,8 +23,8 @@ class ComboBoxTest : public ::testing::Test {
  protected:
   ComboBoxTest() {
     window.Create();
-    typed = window.Combo(kTyped);
-    sorted = window.Combo(kSorted);
+    typed = &window.Combo(kTyped);
+    sorted = &window.Combo(kSorted);
   }
   std::vector<std::string> Items(const ComboBox& combo) {
     std::vector<std::string> items;

@@ -62,7 +62,7 @@ TEST_F(KeysAndListsTest, ListsDropToSevenTenAndFiveItemsAndScrollTheRest) {
   std::map<char, unsigned> twelveDrives;
   for (char letter = 'C'; letter < 'C' + 12; ++letter) twelveDrives[letter] = kDriveFixed;
   SearchDialog& d = Open(twelveDrives);
-  for (int i = 0; i < 8; ++i) d.Combo(res::kWords)->InsertString(0, "remembered");
+  for (int i = 0; i < 8; ++i) d.Combo(res::kWords).InsertString(0, "remembered");
   const DroppedList pattern = DropList(d, res::kPattern);
   const DroppedList drives = DropList(d, res::kDrives);
   const DroppedList words = DropList(d, res::kWords);

@@ -1,209 +1,78 @@
-// What Go sends the engine: the option vector built from the fields, the
-// status line that shows it, the drive reconciliation and the two histories.
+// The option vector as a function of the fields alone.
 #include <gtest/gtest.h>
 
+#include <string>
+
+#include "dialog/option_vector.h"
 #include "dialog/run_fixture.h"
+#include "resources/resource_ids.h"
 
 namespace zaltor {
 namespace {
 
-using testing::RunFixture;
 using testing::ValueOf;
-using Options = std::vector<std::string>;
 
-class OptionVectorTest : public RunFixture {};
-
-TEST_F(OptionVectorTest, DefaultsWithAPatternGiveTheElevenOptionsAndShowThem) {
-  SearchDialog& d = Open();
-  Go("*.txt");
-  const Options expected = {"/fp", "C:\\*.txt", "/r", "/fcmd", "dir", "/of", "C:\\TEMP\\zltoutputs.txt",
-                            "/bf", "C:\\TEMP\\zltbatch.bat", "/fa", "AHNRSD"};
-  EXPECT_EQ(OnlyRun(), expected);
-  EXPECT_EQ(d.OptionCount(), 11);
-  EXPECT_EQ(d.CommandLine(),
-            "/fp C:\\*.txt /r /fcmd dir /of C:\\TEMP\\zltoutputs.txt /bf C:\\TEMP\\zltbatch.bat /fa AHNRSD ");
+SearchFields Defaults(const std::string& pattern) {
+  SearchFields fields;
+  fields.drive = "C:\\";
+  fields.pattern = pattern;
+  fields.archive = fields.hidden = fields.normal = fields.readOnly = fields.system = fields.directory = true;
+  fields.results = "C:\\TEMP\\zltoutputs.txt";
+  return fields;
 }
 
-TEST_F(OptionVectorTest, EveryFieldInItsPlaceAndOrder) {
-  SearchDialog& d = Open();
-  d.SetDlgItemText(res::kWords, "  two words  ");
-  d.SetDlgItemText(res::kDate, "12/31/2003");
-  d.CheckRadioButton(res::kDateOn, res::kDateRange, res::kDateAfter);
-  d.SetDlgItemText(res::kTime, "08:30");
-  d.CheckDlgButton(res::kTimeAt, win::kUnchecked);  // none of the time buttons checked
-  d.SetDlgItemText(res::kSize, "100-200");
-  d.CheckRadioButton(res::kSizeEqual, res::kSizeRange, res::kSizeRange);
-  d.CheckDlgButton(res::kSubdirectories, win::kUnchecked);
-  d.CheckDlgButton(res::kVerbose, win::kChecked);
-  d.CheckDlgButton(res::kStepExecution, win::kChecked);
-  d.SetDlgItemText(res::kDirectoryAction, "echo %f");
-  d.SetDlgItemText(res::kEnvironment, "A=1;B=2");
-  d.CheckRadioButton(res::kAnd, res::kOr, res::kAnd);
-  for (int id : {res::kArchive, res::kNormal, res::kReadOnly, res::kSubdir}) d.CheckDlgButton(id, win::kUnchecked);
-  Go("*.cpp");
-  const Options expected = {"/fp", "C:\\*.cpp", "/sp", "  two words  ", "/fd", "A12/31/2003", "/ft", "@08:30",
-                            "/fs", "R:100-200", "/v", "/se", "/fcmd", "dir", "/dcmd", "echo %f", "/of",
-                            "C:\\TEMP\\zltoutputs.txt", "/bf", "C:\\TEMP\\zltbatch.bat", "/env", "A=1;B=2",
-                            "/fa", "M:HS"};
-  EXPECT_EQ(OnlyRun(), expected);
-  // The remembered words are trimmed; the option keeps the blanks.
-  EXPECT_EQ(d.Combo(res::kWords)->GetLBText(0), "two words");
-}
-
-TEST_F(OptionVectorTest, OperatorPrefixesAndAttributeValues) {
+TEST(OptionVector, OperatorPrefixesAndAttributeValues) {
   struct Case {
     int sizeButton;
     const char* size;
     const char* value;
   };
-  SearchDialog& d = Open();
+  SearchFields fields = Defaults("a");
   const Case sizes[] = {{res::kSizeEqual, "0", "E:0"},      {res::kSizeGreater, "5", "G:5"},
                         {res::kSizeLess, "5", "L:5"},       {res::kSizeGreaterEqual, "5", "GE:5"},
                         {res::kSizeLessEqual, "5", "LE:5"}, {res::kSizeRange, "1-2", "R:1-2"}};
   for (const Case& each : sizes) {
-    d.SetDlgItemText(res::kSize, each.size);
-    d.CheckRadioButton(res::kSizeEqual, res::kSizeRange, each.sizeButton);
-    Go("a");
-    EXPECT_EQ(ValueOf(Runs().back(), "/fs"), each.value);
+    fields.size = each.size;
+    fields.sizeButton = each.sizeButton;
+    EXPECT_EQ(ValueOf(BuildOptionVector(fields).options, "/fs"), each.value);
   }
   const char* const dateLetters[] = {"@", "A", "B", "R"};
   for (int button = res::kDateOn; button <= res::kDateRange; ++button) {
-    d.SetDlgItemText(res::kDate, "1/2/2003");
-    d.CheckRadioButton(res::kDateOn, res::kDateRange, button);
-    d.SetDlgItemText(res::kTime, "1:00");
-    d.CheckRadioButton(res::kTimeAt, res::kTimeRange, button - res::kDateOn + res::kTimeAt);
-    Go("a");
-    EXPECT_EQ(ValueOf(Runs().back(), "/fd"), std::string(dateLetters[button - res::kDateOn]) + "1/2/2003");
-    EXPECT_EQ(ValueOf(Runs().back(), "/ft"), std::string(dateLetters[button - res::kDateOn]) + "1:00");
+    fields.date = "1/2/2003";
+    fields.dateButton = button;
+    fields.time = "1:00";
+    fields.timeButton = button - res::kDateOn + res::kTimeAt;
+    const std::vector<std::string> options = BuildOptionVector(fields).options;
+    EXPECT_EQ(ValueOf(options, "/fd"), std::string(dateLetters[button - res::kDateOn]) + "1/2/2003");
+    EXPECT_EQ(ValueOf(options, "/ft"), std::string(dateLetters[button - res::kDateOn]) + "1:00");
   }
   // OR with no box checked: an empty value; AND with none: "M:".
-  for (int id = res::kArchive; id <= res::kSubdir; ++id) d.CheckDlgButton(id, win::kUnchecked);
-  Go("a");
-  EXPECT_EQ(ValueOf(Runs().back(), "/fa"), "");
-  EXPECT_EQ(Runs().back().back(), "");
-  d.CheckRadioButton(res::kAnd, res::kOr, res::kAnd);
-  Go("a");
-  EXPECT_EQ(ValueOf(Runs().back(), "/fa"), "M:");
+  fields.archive = fields.hidden = fields.normal = fields.readOnly = fields.system = fields.directory = false;
+  EXPECT_EQ(ValueOf(BuildOptionVector(fields).options, "/fa"), "");
+  EXPECT_EQ(BuildOptionVector(fields).options.back(), "");
+  fields.exactAttributes = true;
+  EXPECT_EQ(ValueOf(BuildOptionVector(fields).options, "/fa"), "M:");
 }
 
-TEST_F(OptionVectorTest, EmptyFieldsLeaveTheirOptionsOutAndAnEmptyResultsFieldGetsTheDefault) {
-  SearchDialog& d = Open();
-  for (int id : {res::kFileAction, res::kResults, res::kBatch}) d.SetDlgItemText(id, "");
-  Go("x.y");
-  const Options expected = {"/fp", "C:\\x.y", "/r", "/of", "C:\\TEMP\\zltoutputs.txt", "/fa", "AHNRSD"};
-  EXPECT_EQ(OnlyRun(), expected);
-  EXPECT_EQ(Text(res::kResults), "");
-}
+TEST(OptionVector, AValueOf259CharactersGoesAndOneOf260IsRefusedWithItsPrefix) {
+  SearchFields fields = Defaults(std::string(256, 'p'));
+  EXPECT_EQ(ValueOf(BuildOptionVector(fields).options, "/fp"), "C:\\" + std::string(256, 'p'));
+  fields.pattern += 'p';
+  OptionVector refused = BuildOptionVector(fields);
+  EXPECT_TRUE(refused.options.empty());
+  ASSERT_TRUE(refused.refused);
+  EXPECT_EQ(refused.refused->fieldId, res::kPattern);
+  EXPECT_EQ(refused.refused->prefix, "C:\\");
 
-TEST_F(OptionVectorTest, PatternAndDriveListAreReconciled) {
-  SearchDialog& d = Open();
-  win::ComboBox* drivesList = d.Combo(res::kDrives);
-  // A pattern with a drive selects that drive's item and goes unchanged.
-  Go("c:\\data\\*.ini");
-  EXPECT_EQ(ValueOf(Runs().back(), "/fp"), "c:\\data\\*.ini");
-  EXPECT_EQ(drivesList->GetLBText(drivesList->GetCurSel()), "C:\\(FIXED)");
-  Go("d:*.txt");
-  EXPECT_EQ(ValueOf(Runs().back(), "/fp"), "d:*.txt");
-  EXPECT_EQ(drivesList->GetLBText(drivesList->GetCurSel()), "D:\\(CDROM)");
-  // A rooted pattern after a drive item gives two backslashes in a row.
-  Go("\\work\\*.txt");
-  EXPECT_EQ(ValueOf(Runs().back(), "/fp"), "D:\\\\work\\*.txt");
-  // "All" sends the pattern without a drive.
-  drivesList->SetCurSel(drivesList->FindStringExact(-1, "All"));
-  Go("*.txt");
-  EXPECT_EQ(ValueOf(Runs().back(), "/fp"), "*.txt");
-  EXPECT_EQ(Runs().size(), 4u);
-}
-
-TEST_F(OptionVectorTest, RefusedFieldsStartNoSearch) {
-  SearchDialog& d = Open({{'A', kDriveRemovable}, {'C', kDriveFixed}});
-  Go("");
-  Go("d:*.txt");
-  // Too long once the drive root goes in front of it.
-  Go(std::string(258, 'p').c_str());
-  d.SetDlgItemText(res::kSize, std::string(258, '1').c_str());
-  Go("ok");
-  EXPECT_TRUE(Runs().empty());
-  const auto shown = boxes.Boxes();
-  ASSERT_EQ(shown.size(), 4u);
-  EXPECT_EQ(shown[0].text, "File name/pattern is required, at the least, to run!");
-  EXPECT_EQ(shown[1].text, "Invalid drive typed in for name/pattern!");
-  for (const auto& box : shown) {
-    EXPECT_EQ(box.style, kMbIconHand);
-    EXPECT_EQ(box.caption, win::ApplicationName());
-  }
-  EXPECT_NE(shown[2].text.find("Name/Pattern"), std::string::npos) << shown[2].text;
-  EXPECT_NE(shown[3].text.find("Size"), std::string::npos) << shown[3].text;
-  EXPECT_EQ(Text(res::kStatus), "Search aborted due to error(s)/interruption! Please make necessary corrections.");
-  // The refused pattern had already entered the history.
-  EXPECT_GE(d.Combo(res::kPattern)->FindStringExact(-1, "d:*.txt"), 10);
-  // Idle again: Go reads "Go" and the output controls are enabled.
-  EXPECT_EQ(Text(res::kGo), "Go");
-  EXPECT_TRUE(d.IsDlgItemEnabled(res::kBrowseResults));
-}
-
-TEST_F(OptionVectorTest, PatternHistoryKeepsPresetsAndTenRemembered) {
-  SearchDialog& d = Open();
-  win::ComboBox* patterns = d.Combo(res::kPattern);
-  // A typed preset, in any case and with blanks, stands for its wildcard.
-  Go("  audio(*.WAV) ");
-  EXPECT_EQ(ValueOf(Runs().back(), "/fp"), "C:\\*.WAV");
-  EXPECT_EQ(patterns->GetCount(), 10);
-  // A chosen preset does the same.
-  patterns->SetCurSel(8);
-  d.OnGoStop();
-  ASSERT_TRUE(testing::ServeUntil([&d] { return !d.WorkerActive(); }));
-  EXPECT_EQ(ValueOf(Runs().back(), "/fp"), "C:\\*.txt");
-  EXPECT_EQ(patterns->GetCount(), 10);
-
-  for (int i = 1; i <= 11; ++i) Go(("p" + std::to_string(i)).c_str());
-  ASSERT_EQ(patterns->GetCount(), 20);
-  EXPECT_EQ(patterns->GetLBText(10), "p11");
-  EXPECT_EQ(patterns->GetLBText(19), "p2");  // p1 was the oldest and went
-  EXPECT_EQ(patterns->FindStringExact(-1, "p1"), win::kComboError);
-  // Choosing a remembered pattern moves it to the top of the history.
-  patterns->SetCurSel(patterns->FindStringExact(-1, "p5"));
-  d.OnGoStop();
-  ASSERT_TRUE(testing::ServeUntil([&d] { return !d.WorkerActive(); }));
-  EXPECT_EQ(patterns->GetLBText(10), "p5");
-  EXPECT_EQ(patterns->GetCount(), 20);
-  // Typing a remembered one in another case moves it too, as typed, without
-  // a second copy.
-  Go(" P7 ");
-  EXPECT_EQ(patterns->GetLBText(10), "P7");
-  EXPECT_EQ(patterns->FindStringExact(11, "p7"), 10);
-  EXPECT_EQ(ValueOf(Runs().back(), "/fp"), "C:\\P7");
-  EXPECT_EQ(patterns->GetCount(), 20);
-  EXPECT_EQ(patterns->GetLBText(0), "Audio(*.wav)");
-}
-
-TEST_F(OptionVectorTest, WordsHistoryHoldsTwentyNewestFirst) {
-  SearchDialog& d = Open();
-  win::ComboBox* words = d.Combo(res::kWords);
-  for (int i = 1; i <= 21; ++i) {
-    d.SetDlgItemText(res::kWords, ("w" + std::to_string(i)).c_str());
-    Go("a");
-  }
-  ASSERT_EQ(words->GetCount(), 20);
-  EXPECT_EQ(words->GetLBText(0), "w21");
-  EXPECT_EQ(words->GetLBText(19), "w2");
-  // A text typed again, in another case, moves to the top once.
-  d.SetDlgItemText(res::kWords, "W10");
-  Go("a");
-  EXPECT_EQ(words->GetLBText(0), "W10");
-  EXPECT_EQ(words->GetCount(), 20);
-  EXPECT_EQ(words->FindStringExact(1, "w10"), 0);  // the only one, wrapping round to it
-  // A chosen item moves to the top as well.
-  words->SetCurSel(5);
-  const std::string chosen = words->GetLBText(5);
-  Go("a");
-  EXPECT_EQ(words->GetLBText(0), chosen);
-  EXPECT_EQ(ValueOf(Runs().back(), "/sp"), chosen);
-  // No words, no "/sp" and no change to the list.
-  d.SetDlgItemText(res::kWords, "");
-  Go("a");
-  EXPECT_EQ(ValueOf(Runs().back(), "/sp"), "(absent)");
-  EXPECT_EQ(words->GetCount(), 20);
+  fields = Defaults("a");
+  fields.time = std::string(258, '1');
+  EXPECT_EQ(ValueOf(BuildOptionVector(fields).options, "/ft"), "@" + std::string(258, '1'));
+  fields.size = std::string(258, '1');
+  fields.sizeButton = res::kSizeGreaterEqual;
+  refused = BuildOptionVector(fields);
+  ASSERT_TRUE(refused.refused);
+  EXPECT_EQ(refused.refused->fieldId, res::kSize);
+  EXPECT_EQ(refused.refused->prefix, "GE:");
 }
 
 }  // namespace

@@ -63,7 +63,7 @@ class RunFixture : public ::testing::Test {
   // has ended.
   void Go(const char* pattern) {
     // Typing leaves the list without a selection.
-    dialog->Invoke([this] { dialog->Combo(res::kPattern)->SetCurSel(-1); });
+    dialog->Invoke([this] { dialog->Combo(res::kPattern).SetCurSel(-1); });
     dialog->SetDlgItemText(res::kPattern, pattern);
     dialog->OnGoStop();
     ASSERT_TRUE(ServeUntil([this] { return !dialog->WorkerActive(); }));

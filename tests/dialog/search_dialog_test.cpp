@@ -18,19 +18,19 @@ using testing::SearchDialogTest;
 TEST_F(SearchDialogTest, StartShowsEveryDefaultThePresetsAndAnEmptyWordsList) {
   SearchDialog& d = Open();
   ExpectDefaults();
-  win::ComboBox* pattern = d.Combo(res::kPattern);
+  win::ComboBox* pattern = &d.Combo(res::kPattern);
   EXPECT_EQ(Items(pattern), (std::vector<std::string>{"Audio(*.wav)", "Document(*.doc)", "Image(*.gif)",
                                                       "Image(*.jpg)", "Movie(*.mpeg)", "Music(*.mp3)",
                                                       "Presentation(*.ppt)", "Spreadsheet(*.xls)",
                                                       "Text(*.txt)", "Video(*.avi)"}));
   EXPECT_EQ(pattern->GetCurSel(), win::kComboError);
-  EXPECT_EQ(d.Combo(res::kWords)->GetCount(), 0);
+  EXPECT_EQ(d.Combo(res::kWords).GetCount(), 0);
 }
 
 TEST_F(SearchDialogTest, ResetRestoresTheDefaultsButKeepsDriveAndHistories) {
   SearchDialog& d = Open();
-  d.Combo(res::kDrives)->SetCurSel(1);
-  d.Combo(res::kWords)->InsertString(0, "remembered");
+  d.Combo(res::kDrives).SetCurSel(1);
+  d.Combo(res::kWords).InsertString(0, "remembered");
   for (int id : {res::kPattern, res::kWords, res::kDate, res::kTime, res::kSize, res::kFileAction,
                  res::kDirectoryAction, res::kResults, res::kBatch, res::kEnvironment}) {
     d.SetDlgItemText(id, "changed");
@@ -48,23 +48,23 @@ TEST_F(SearchDialogTest, ResetRestoresTheDefaultsButKeepsDriveAndHistories) {
 
   d.OnReset();
   ExpectDefaults();
-  EXPECT_EQ(d.Combo(res::kDrives)->GetCurSel(), 1);
-  EXPECT_EQ(Items(d.Combo(res::kWords)), std::vector<std::string>{"remembered"});
-  EXPECT_EQ(d.Combo(res::kPattern)->GetCount(), 10);
+  EXPECT_EQ(d.Combo(res::kDrives).GetCurSel(), 1);
+  EXPECT_EQ(Items(&d.Combo(res::kWords)), std::vector<std::string>{"remembered"});
+  EXPECT_EQ(d.Combo(res::kPattern).GetCount(), 10);
 }
 
 TEST_F(SearchDialogTest, DriveListForTheDriveSets) {
   {
     SearchDialog& d = Open(kThreeDrives);
-    EXPECT_EQ(Items(d.Combo(res::kDrives)),
+    EXPECT_EQ(Items(&d.Combo(res::kDrives)),
               (std::vector<std::string>{"All", "D:\\(CDROM)", "C:\\(FIXED)", "A:\\(REMOVABLE)"}));
-    EXPECT_EQ(d.Combo(res::kDrives)->GetCurSel(), 2);
-    EXPECT_EQ(d.Combo(res::kDrives)->WindowText(), "C:\\(FIXED)");
+    EXPECT_EQ(d.Combo(res::kDrives).GetCurSel(), 2);
+    EXPECT_EQ(d.Combo(res::kDrives).WindowText(), "C:\\(FIXED)");
   }
   {
     SearchDialog& d = Open({{'A', kDriveRemovable}});
-    EXPECT_EQ(Items(d.Combo(res::kDrives)), (std::vector<std::string>{"A:\\(REMOVABLE)", "All"}));
-    EXPECT_EQ(d.Combo(res::kDrives)->GetCurSel(), 0);
+    EXPECT_EQ(Items(&d.Combo(res::kDrives)), (std::vector<std::string>{"A:\\(REMOVABLE)", "All"}));
+    EXPECT_EQ(d.Combo(res::kDrives).GetCurSel(), 0);
   }
   {
     // Unknown types and drives without a root are left out; every known tag.
@@ -74,22 +74,22 @@ TEST_F(SearchDialogTest, DriveListForTheDriveSets) {
                             {'N', kDriveRemote},
                             {'R', kDriveRamDisk},
                             {'Z', 9}});
-    EXPECT_EQ(Items(d.Combo(res::kDrives)),
+    EXPECT_EQ(Items(&d.Combo(res::kDrives)),
               (std::vector<std::string>{"All", "R:\\(RAM)", "N:\\(NETWORK)", "C:\\(FIXED)"}));
-    EXPECT_EQ(d.Combo(res::kDrives)->GetCurSel(), 3);
+    EXPECT_EQ(d.Combo(res::kDrives).GetCurSel(), 3);
   }
   {
     // Two drives, A: second from the top: the platform's list box probes
     // the first, so All goes on top.
     SearchDialog& d = Open({{'A', kDriveRemovable}, {'D', kDriveCdrom}});
-    EXPECT_EQ(Items(d.Combo(res::kDrives)),
+    EXPECT_EQ(Items(&d.Combo(res::kDrives)),
               (std::vector<std::string>{"All", "D:\\(CDROM)", "A:\\(REMOVABLE)"}));
-    EXPECT_EQ(d.Combo(res::kDrives)->GetCurSel(), 0);
+    EXPECT_EQ(d.Combo(res::kDrives).GetCurSel(), 0);
   }
   {
     SearchDialog& d = Open({});
-    EXPECT_EQ(Items(d.Combo(res::kDrives)), std::vector<std::string>{"All"});
-    EXPECT_EQ(d.Combo(res::kDrives)->GetCurSel(), 0);
+    EXPECT_EQ(Items(&d.Combo(res::kDrives)), std::vector<std::string>{"All"});
+    EXPECT_EQ(d.Combo(res::kDrives).GetCurSel(), 0);
   }
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/directory_stack.h"
+#include "engine/enter_directory.h"
 #include "engine/messages.h"
 #include "engine/output/actions.h"
 #include "engine/output/output_files.h"

@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <regex>
 
+#include "support/file_headers.h"
+
 namespace zaltor::testing {
 
 namespace {
@@ -242,24 +244,8 @@ std::string Normalise(const std::string& text) {
   return std::regex_replace(unix, stamp, "$1 <time>");
 }
 
-std::string NormalisedResultHeader() {
-  return "Generated output file created by ZALTOR V3.2.1.  Do NOT edit!\n"
-         "This file contains all the files ZALTOR found based on\n"
-         "the given search criteria and other statistics information if enabled.\n"
-         "Created on <time>\n\n";
-}
+std::string NormalisedResultHeader() { return ExpectedResultHeader("<time>\n"); }
 
-std::string NormalisedBatchHeader() {
-  return "@echo off\n"
-         "REM Generated batch file created by ZALTOR V3.2.1.  Do NOT edit!\n"
-         "REM Running this batch file is the sole responsibility/accountability\n"
-         "REM of the user.  By running this batch file, you\n"
-         "REM have agreed to the terms specified in the\n"
-         "REM software license.\n"
-         "REM This file contains all the files ZALTOR found based on\n"
-         "REM the user's given search criteria.\n"
-         "REM Created on <time>\n\n\n"
-         "REM Setting any environment variable(s) specified.\n";
-}
+std::string NormalisedBatchHeader() { return ExpectedBatchHeader("<time>\n"); }
 
 }  // namespace zaltor::testing

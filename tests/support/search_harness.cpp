@@ -4,6 +4,7 @@
 #include <ctime>
 
 #include "engine/run_search.h"
+#include "support/file_headers.h"
 
 namespace zaltor::testing {
 
@@ -46,26 +47,9 @@ SearchOutcome SearchHarness::Run(std::vector<std::string> options) {
   return RunRaw(std::move(options));
 }
 
-std::string ResultHeader() {
-  return std::string("Generated output file created by ZALTOR V3.2.1.  Do NOT edit!\n"
-                     "This file contains all the files ZALTOR found based on\n"
-                     "the given search criteria and other statistics information if enabled.\n"
-                     "Created on ") +
-         kFixedNowText + "\n";
-}
+std::string ResultHeader() { return ExpectedResultHeader(kFixedNowText); }
 
-std::string BatchHeader() {
-  return std::string("@echo off\n"
-                     "REM Generated batch file created by ZALTOR V3.2.1.  Do NOT edit!\n"
-                     "REM Running this batch file is the sole responsibility/accountability\n"
-                     "REM of the user.  By running this batch file, you\n"
-                     "REM have agreed to the terms specified in the\n"
-                     "REM software license.\n"
-                     "REM This file contains all the files ZALTOR found based on\n"
-                     "REM the user's given search criteria.\n"
-                     "REM Created on ") +
-         kFixedNowText + "\n\nREM Setting any environment variable(s) specified.\n";
-}
+std::string BatchHeader() { return ExpectedBatchHeader(kFixedNowText); }
 
 std::string Totals(int files, int dirs) {
   return "\nA total of " + std::to_string(files) +

@@ -242,7 +242,15 @@ TEST_F(WineDialog, AboutSaveAsAndHelpOpenASearchStartsTheEditorABadDriveIsReport
   const std::string help = WindowTitled(kHelpTitle, std::chrono::seconds(30));
   ASSERT_FALSE(help.empty()) << "F1 opened no help window";
   const std::string request = "zaltor.chm::/zaltor.htm#20066\", command=HH_DISPLAY_TOPIC";
-  std::string trace = FileText(home.Path("wine.log"));
+  // The viewer reads the page after its window shows; on a busy host the
+  // trace may not hold that yet.
+  std::string trace;
+  WaitFor(
+      [&] {
+        trace = FileText(home.Path("wine.log"));
+        return LineAfter(trace, "Resolving L\"/zaltor.htm\"").find("ITSS_create_stream") != std::string::npos;
+      },
+      std::chrono::seconds(20));
   EXPECT_NE(trace.find(request), std::string::npos) << trace;
   EXPECT_NE(LineAfter(trace, "Resolving L\"/zaltor.htm\"").find("ITSS_create_stream"), std::string::npos)
       << "the help file has no such page";

@@ -55,7 +55,7 @@ bool DialogWindow::IsWindowVisible() const { return host->isVisible(); }
 
 int DialogWindow::EndCode() const { return host->result(); }
 
-ComboBox* DialogWindow::Combo(int id) const { return host->Combo(id); }
+ComboBox* DialogWindow::FindCombo(int id) const { return host->Combo(id); }
 
 std::string DialogWindow::GetDlgItemText(int id) {
   return Invoke([this, id] {

@@ -29,7 +29,7 @@ bool DialogWindow::IsWindowVisible() const { return ::IsWindowVisible(host->Hand
 
 int DialogWindow::EndCode() const { return host->EndCode(); }
 
-ComboBox* DialogWindow::Combo(int id) const { return host->Combo(id); }
+ComboBox* DialogWindow::FindCombo(int id) const { return host->Combo(id); }
 
 std::string DialogWindow::GetDlgItemText(int id) {
   return Invoke([this, id] {

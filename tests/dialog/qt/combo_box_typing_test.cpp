@@ -17,7 +17,7 @@ class ComboBoxTypingTest : public testing::RunFixture {};
 // in them presses Go at once.
 TEST_F(ComboBoxTypingTest, TypedTextGoesAsTypedAndEnterInAComboBoxPressesGo) {
   SearchDialog& d = Open();
-  d.Combo(res::kWords)->InsertString(0, "error code");
+  d.Combo(res::kWords).InsertString(0, "error code");
   QLineEdit* pattern = d.Host().Combo(res::kPattern)->lineEdit();
   QLineEdit* words = d.Host().Combo(res::kWords)->lineEdit();
   d.FocusControl(res::kPattern);

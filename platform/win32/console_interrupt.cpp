@@ -1,24 +1,23 @@
-#include "cli/interrupt.h"
+#include "platform/console_interrupt.h"
 
 #include <windows.h>
 
 #include <atomic>
 #include <cstdlib>
 
-#include "engine/front_end.h"
-
 namespace zaltor {
 
 namespace {
 
 std::atomic<int> interrupts{0};
+void (*stopSearch)() = nullptr;
 
-// Console control handlers run on a thread of their own, so taking the
-// running flag's mutex here is safe.
+// Console control handlers run on a thread of their own, so stop may take
+// locks.
 BOOL WINAPI OnControl(DWORD event) {
   if (event != CTRL_C_EVENT && event != CTRL_BREAK_EVENT) return FALSE;
   if (interrupts.fetch_add(1) == 0) {
-    SetRunning(0);
+    stopSearch();
     return TRUE;
   }
   std::_Exit(130);
@@ -26,6 +25,9 @@ BOOL WINAPI OnControl(DWORD event) {
 
 }  // namespace
 
-void WatchForInterrupt() { SetConsoleCtrlHandler(OnControl, TRUE); }
+void WatchForInterrupt(void (*stop)()) {
+  stopSearch = stop;
+  SetConsoleCtrlHandler(OnControl, TRUE);
+}
 
 }  // namespace zaltor

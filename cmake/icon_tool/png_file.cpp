@@ -1,9 +1,8 @@
-#include "packaging/png_file.h"
+#include "cmake/icon_tool/png_file.h"
 
 #include <array>
-#include <cstdio>
 
-namespace zaltor::packaging {
+namespace zaltor::icon_tool {
 
 namespace {
 
@@ -64,8 +63,8 @@ std::string StoredZlib(const std::string& raw) {
 
 }  // namespace
 
-bool WritePng(const std::string& path, int width, int height, const std::vector<std::uint32_t>& pixels) {
-  if (width <= 0 || height <= 0 || pixels.size() != static_cast<std::size_t>(width) * height) return false;
+std::string PngFile(int width, int height, const std::vector<std::uint32_t>& pixels) {
+  if (width <= 0 || height <= 0 || pixels.size() != static_cast<std::size_t>(width) * height) return "";
   std::string header;
   PutBigEndian(header, static_cast<std::uint32_t>(width));
   PutBigEndian(header, static_cast<std::uint32_t>(height));
@@ -82,10 +81,7 @@ bool WritePng(const std::string& path, int width, int height, const std::vector<
   PutChunk(file, "IHDR", header);
   PutChunk(file, "IDAT", StoredZlib(raw));
   PutChunk(file, "IEND", "");
-  std::FILE* out = std::fopen(path.c_str(), "wb");
-  if (out == nullptr) return false;
-  const bool written = std::fwrite(file.data(), 1, file.size(), out) == file.size();
-  return std::fclose(out) == 0 && written;
+  return file;
 }
 
-}  // namespace zaltor::packaging
+}  // namespace zaltor::icon_tool

@@ -1,25 +1,23 @@
-#include "cli/interrupt.h"
+#include "platform/console_interrupt.h"
 
 #include <signal.h>
 #include <unistd.h>
 
 #include <thread>
 
-#include "engine/front_end.h"
-
 namespace zaltor {
 
-void WatchForInterrupt() {
+void WatchForInterrupt(void (*stop)()) {
   // The signal is taken by a thread of its own with sigwait, so that the
-  // stop goes through the running flag's mutex and not through a handler.
+  // stop runs on an ordinary thread and not in a handler.
   sigset_t set;
   sigemptyset(&set);
   sigaddset(&set, SIGINT);
   pthread_sigmask(SIG_BLOCK, &set, nullptr);
-  std::thread([set] {
+  std::thread([set, stop] {
     int signal = 0;
     sigwait(&set, &signal);
-    SetRunning(0);
+    stop();
     sigwait(&set, &signal);
     _exit(130);
   }).detach();

@@ -21,17 +21,3 @@ target_link_libraries(zaltor_tests PRIVATE zaltor_engine gtest gtest_main)
 
 # What the Wine test of zaltor.exe reads of its windows: a control's text.
 add_executable(zaltor_control_text wine/control_text.cpp)
-
-# The dialog's tests against the Win32 window layer, and the program they
-# name as the editor. They carry the program's resources, its manifest with
-# them: the common controls it asks for behave otherwise than the old ones.
-if(TARGET zaltor_app)
-  file(GLOB dialog_test_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/dialog/*.cpp
-       ${CMAKE_CURRENT_SOURCE_DIR}/dialog/win32/*.cpp)
-  add_executable(zaltor_dialog_tests ${dialog_test_sources} support/temp_tree.cpp
-                 ${PROJECT_BINARY_DIR}/app/zaltor.rc)
-  target_include_directories(zaltor_dialog_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-  target_link_libraries(zaltor_dialog_tests PRIVATE zaltor_app gtest)
-  add_executable(zaltor_record_args dialog/win32/recorder/record_args.cpp)
-  add_dependencies(zaltor_dialog_tests zaltor_record_args)
-endif()

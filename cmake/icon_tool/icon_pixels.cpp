@@ -1,11 +1,11 @@
-#include "packaging/icon_pixels.h"
+#include "cmake/icon_tool/icon_pixels.h"
 
 #include <algorithm>
 #include <cmath>
 
 #include "resources/resources.h"
 
-namespace zaltor::packaging {
+namespace zaltor::icon_tool {
 
 namespace {
 
@@ -58,4 +58,4 @@ std::vector<std::uint32_t> IconPixels(int id, int size) {
   return pixels;
 }
 
-}  // namespace zaltor::packaging
+}  // namespace zaltor::icon_tool
