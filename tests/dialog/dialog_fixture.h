@@ -90,10 +90,12 @@ std::unique_ptr<FileSystem> HostDrivesOnto(const std::string& hostC);
 // has the focus then.
 int PressTab(win::DialogWindow& dialog);
 // What the list of combo box id shows when it is dropped: how many items
-// fit, and whether it has a scroll bar for the rest.
+// fit, whether it has a scroll bar for the rest, and whether the combo box's
+// tooltip would show over it when the mouse rests there.
 struct DroppedList {
   int items;
   bool scrolls;
+  bool tip;
 };
 DroppedList DropList(win::DialogWindow& dialog, int id);
 

@@ -1,6 +1,7 @@
 // The keyboard and the lists as the platform's dialogs serve them, on both
 // hosts: Tab reaches exactly the template's stops, and each dropped list
-// shows its number of items with a scroll bar for the rest.
+// shows its number of items with a scroll bar for the rest and no tooltip
+// over it.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -58,7 +59,7 @@ TEST_F(KeysAndListsTest, TabReachesTheTemplatesStopsBeforeAndAfterASearchAndARes
   EXPECT_EQ(TabCycle(), kTabStops);
 }
 
-TEST_F(KeysAndListsTest, ListsDropToSevenTenAndFiveItemsAndScrollTheRest) {
+TEST_F(KeysAndListsTest, ListsDropToSevenTenAndFiveItemsScrollTheRestAndShowNoTip) {
   std::map<char, unsigned> twelveDrives;
   for (char letter = 'C'; letter < 'C' + 12; ++letter) twelveDrives[letter] = kDriveFixed;
   SearchDialog& d = Open(twelveDrives);
@@ -72,6 +73,10 @@ TEST_F(KeysAndListsTest, ListsDropToSevenTenAndFiveItemsAndScrollTheRest) {
   EXPECT_TRUE(pattern.scrolls);
   EXPECT_TRUE(drives.scrolls);
   EXPECT_TRUE(words.scrolls);
+  // No tooltip covers an open list, though each of the three has one.
+  EXPECT_FALSE(pattern.tip);
+  EXPECT_FALSE(drives.tip);
+  EXPECT_FALSE(words.tip);
 }
 
 }  // namespace

@@ -207,9 +207,12 @@ INT_PTR DialogHost::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       // Clicks of buttons, Enter (the default button) and Esc (IDCANCEL).
       if (HIWORD(wParam) == BN_CLICKED) window.OnCommand(LOWORD(wParam));
-      // No tooltip covers an open list.
-      if ((HIWORD(wParam) == CBN_DROPDOWN || HIWORD(wParam) == CBN_CLOSEUP) && toolTips != nullptr) {
-        SendMessageA(toolTips, TTM_ACTIVATE, HIWORD(wParam) == CBN_CLOSEUP, 0);
+      // No tooltip covers an open list. Wine shows a tip whose delay began
+      // before the list dropped even once the tooltip is deactivated, so the
+      // tip is also given no text meanwhile: an empty tip is never shown.
+      if (HIWORD(wParam) == CBN_DROPDOWN || HIWORD(wParam) == CBN_CLOSEUP) {
+        listOpen = HIWORD(wParam) == CBN_DROPDOWN;
+        if (toolTips != nullptr) SendMessageA(toolTips, TTM_ACTIVATE, !listOpen, 0);
       }
       return TRUE;
     case WM_SYSCOMMAND:
@@ -236,7 +239,7 @@ INT_PTR DialogHost::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       auto* header = reinterpret_cast<NMHDR*>(lParam);
       if (header->code != TTN_NEEDTEXTA) return FALSE;
       auto* request = reinterpret_cast<NMTTDISPINFOA*>(lParam);
-      toolTipText = window.ToolTipText(GetDlgCtrlID(reinterpret_cast<HWND>(header->idFrom)));
+      toolTipText = listOpen ? std::string() : window.ToolTipText(GetDlgCtrlID(reinterpret_cast<HWND>(header->idFrom)));
       request->lpszText = const_cast<char*>(toolTipText.c_str());
       return TRUE;
     }

@@ -71,6 +71,7 @@ class DialogHost {
   HWND toolTips = nullptr;
   std::vector<HWND> tools;
   bool running = false;
+  bool listOpen = false;
   int endCode = 0;
   HDC paintContext = nullptr;
   std::string toolTipText;

@@ -12,7 +12,9 @@
 #include "dialog/window/qt/dialog_host.h"
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QHelpEvent>
 #include <QScrollBar>
+#include <QToolTip>
 #include <QtTest/QTest>
 
 namespace zaltor::testing {
@@ -57,8 +59,11 @@ DroppedList DropList(win::DialogWindow& dialog, int id) {
   combo->showPopup();
   QAbstractItemView* list = combo->view();
   const int item = list->sizeHintForRow(0);
+  QHelpEvent rest(QEvent::ToolTip, QPoint(2, 2), combo->mapToGlobal(QPoint(2, 2)));
+  QApplication::sendEvent(combo, &rest);
   const DroppedList shown = {item > 0 ? list->viewport()->height() / item : 0,
-                             list->verticalScrollBar()->isVisible()};
+                             list->verticalScrollBar()->isVisible(), QToolTip::isVisible()};
+  QToolTip::hideText();
   combo->hidePopup();
   return shown;
 }

@@ -54,8 +54,15 @@ DroppedList DropList(win::DialogWindow& dialog, int id) {
   const int item = static_cast<int>(SendMessageA(info.hwndList, LB_GETITEMHEIGHT, 0, 0));
   // The list shows and hides its scroll bar by this style.
   const bool scrolls = (GetWindowLongPtrA(info.hwndList, GWL_STYLE) & WS_VSCROLL) != 0;
+  // What the tooltip asks the dialog for when its wait over the combo box
+  // ends: it shows no tip without text.
+  NMTTDISPINFOA rest = {};
+  rest.hdr.idFrom = reinterpret_cast<UINT_PTR>(combo);
+  rest.hdr.code = TTN_NEEDTEXTA;
+  SendMessageA(dialog.Host().Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&rest));
+  const bool tip = rest.lpszText != nullptr && rest.lpszText[0] != '\0';
   SendMessageA(combo, CB_SHOWDROPDOWN, FALSE, 0);
-  return {item > 0 ? (client.bottom - client.top) / item : 0, scrolls};
+  return {item > 0 ? (client.bottom - client.top) / item : 0, scrolls, tip};
 }
 
 }  // namespace zaltor::testing
