@@ -59,11 +59,16 @@ bool MatchEntryCriteria(SearchEngine& engine, const FindData& entry) {
   return true;
 }
 
+bool ContentPathFits(const char* directory, const char* name) {
+  return std::strlen(directory) + 1 + std::strlen(name) < static_cast<std::size_t>(kMaxPath);
+}
+
 bool ContentPath(const char* directory, const char* name, char (&path)[kMaxPath]) {
+  if (!ContentPathFits(directory, name)) return false;
   // A root directory ends in its backslash, which gives two in a row here;
   // the file system accepts that.
-  int length = std::snprintf(path, sizeof path, "%s\\%s", directory, name);
-  return length >= 0 && length < kMaxPath;
+  std::snprintf(path, sizeof path, "%s\\%s", directory, name);
+  return true;
 }
 
 bool MatchEntry(SearchEngine& engine, const FindData& entry, const char* directory) {

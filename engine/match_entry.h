@@ -14,9 +14,12 @@ bool MatchEntry(SearchEngine& engine, const FindData& entry, const char* directo
 // in the order written there; the first that fails ends the test.
 bool MatchEntryCriteria(SearchEngine& engine, const FindData& entry);
 
-// The path of the file the content search reads: directory + '\' + name
-// into path; false when it would exceed 259 characters, and so names no file
-// this program opens.
+// Whether the path of the file the content search reads, directory + '\' +
+// name, fits in 259 characters; a longer one names no file this program
+// opens.
+bool ContentPathFits(const char* directory, const char* name);
+
+// That path into path; false when it does not fit.
 bool ContentPath(const char* directory, const char* name, char (&path)[kMaxPath]);
 
 }  // namespace zaltor

@@ -52,9 +52,8 @@ bool IsMatch(SearchEngine& engine, const FindData& entry, const char* directory)
   if (IsDotDirectory(entry)) return false;
   SearchHelpers* helpers = engine.searchHelpers;
   if (helpers == nullptr) return MatchEntry(engine, entry, directory);
-  char path[kMaxPath];
-  return MatchEntryCriteria(engine, entry) && ContentPath(directory, entry.name, path) &&
-         helpers->Found(entry.name, path);
+  return MatchEntryCriteria(engine, entry) && ContentPathFits(directory, entry.name) &&
+         helpers->Found(entry.name, directory);
 }
 
 // A match into both files: the batch file's "cd" line before the first of

@@ -110,7 +110,7 @@ void SearchHelpers::Visit(const std::string& path) {
   if (wake) work.notify_one();
 }
 
-bool SearchHelpers::Found(const char* name, const char* path) {
+bool SearchHelpers::Found(const char* name, const char* directory) {
   const std::shared_ptr<Job>& job = visiting;
   if (!job->heard) {
     std::unique_lock<std::mutex> lock(mutex);
@@ -134,7 +134,8 @@ bool SearchHelpers::Found(const char* name, const char* path) {
   std::size_t& at = job->asked;
   while (at < job->files.size() && std::strcmp(job->listing->Name(job->files[at]), name) < 0) ++at;
   if (at == job->files.size() || std::strcmp(job->listing->Name(job->files[at]), name) != 0) {
-    return SearchFileContent(engine.fs, path, needle, SearchIsRunning);
+    char path[kMaxPath];
+    return ContentPath(directory, name, path) && SearchFileContent(engine.fs, path, needle, SearchIsRunning);
   }
   std::atomic<unsigned char>& verdict = job->verdicts[at];
   if (verdict.load(std::memory_order_acquire) == kPending) {
@@ -166,15 +167,13 @@ void SearchHelpers::Help(int index) {
     }
     if (quit) return;
     if (next.job == nullptr) continue;
+    lock.unlock();
     if (next.list) {
-      lock.unlock();
       List(next.job);
-      lock.lock();
     } else {
-      lock.unlock();
       Read(*next.job, next.chunk);
-      lock.lock();
     }
+    lock.lock();
   }
 }
 

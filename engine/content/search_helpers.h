@@ -41,10 +41,11 @@ class SearchHelpers {
   // The walk takes the directory at path now: everything before it in the
   // walk's order is done with.
   void Visit(const std::string& path);
-  // Whether the file name of the directory taken last, whose drive path is
-  // path, holds the needle: what a helper found, or found once it is done,
-  // or what reading it here and now finds. Names are asked in listing order.
-  bool Found(const char* name, const char* path);
+  // Whether the file name of the directory taken last, whose path is
+  // directory, holds the needle: what a helper found, or found once it is
+  // done, or what reading it here and now finds. Names are asked in listing
+  // order, only those whose ContentPath fits.
+  bool Found(const char* name, const char* directory);
 
   // Helpers that read while every read comes from the cache: one, beside
   // the walk's thread, which reads the chunks of its own directory that no
@@ -102,7 +103,6 @@ class SearchHelpers {
   // Takes job's next chunk, if any, and reads it. Called and returns with
   // lock held.
   bool ReadNextChunk(const std::shared_ptr<Job>& job, std::unique_lock<std::mutex>& lock);
-
 
   SearchEngine& engine;
   const ContentNeedle& needle;

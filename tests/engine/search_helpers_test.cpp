@@ -112,6 +112,18 @@ class CountingFileSystem : public ProxyFileSystem {
   std::atomic<int> openedByHelpers{0};
 };
 
+// Puts a counting file system under h, which reads in parallel when
+// parallel is set, and reads that wait when wait is.
+CountingFileSystem& CountOpens(SearchHarness& h, bool parallel, bool wait) {
+  auto counting = std::make_unique<CountingFileSystem>(*h.host);
+  counting->fixedNow = kFixedNow;
+  counting->readsInParallel = parallel;
+  counting->readsWait = wait;
+  CountingFileSystem& fs = *counting;
+  h.fs = std::move(counting);
+  return fs;
+}
+
 TEST(SearchHelpersSearch, FindsTheSameFilesInTheSameOrder) {
   // 600 files in one directory take many chunks; a deep and a wide part
   // take more directories than the window ahead holds.
@@ -128,12 +140,7 @@ TEST(SearchHelpersSearch, FindsTheSameFilesInTheSameOrder) {
   // The helpers read ahead, warm or cold.
   for (bool wait : {false, true}) {
     SearchHarness h;
-    auto counting = std::make_unique<CountingFileSystem>(*h.host);
-    counting->fixedNow = kFixedNow;
-    counting->readsInParallel = true;
-    counting->readsWait = wait;
-    CountingFileSystem& fs = *counting;
-    h.fs = std::move(counting);
+    CountingFileSystem& fs = CountOpens(h, true, wait);
     makeTree(h);
     EXPECT_EQ(h.Run({"/fp", "C:\\top\\*.*", "/r", "/sp", kNeedle}).files, all.files);
     EXPECT_GT(fs.openedByHelpers.load(), fs.opened.load() / 10) << wait;
@@ -152,12 +159,7 @@ TEST(SearchHelpersSearch, StopsAtTheSameFilesAndReadsNothingAheadOfAQuestion) {
   // The files opened by the moment of each question, and the outcome.
   auto run = [](bool parallel, std::vector<int>* openedAtQuestions) {
     SearchHarness h;
-    auto counting = std::make_unique<CountingFileSystem>(*h.host);
-    counting->fixedNow = kFixedNow;
-    counting->readsInParallel = parallel;
-    counting->readsWait = parallel;
-    CountingFileSystem& fs = *counting;
-    h.fs = std::move(counting);
+    CountingFileSystem& fs = CountOpens(h, parallel, parallel);
     MakeFiles(h.tree, "top", 300);
     MakeFiles(h.tree, "top/a", 30);
     // No, no, stop this directory, then no until the search is stopped
